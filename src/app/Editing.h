@@ -1,0 +1,10 @@
+#pragma once
+
+#include "layout/Layout.h"
+
+namespace orvanest {
+
+void clearSelection(Layout& layout);
+void selectAll(Layout& layout);
+
+}  // namespace orvanest

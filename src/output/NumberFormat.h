@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace orvanest {
+
+// A number as C's %.6g writes it, with the exponent in three digits: 6000, 1234.57, 1.5e-005,
+// 1.12346e+007. The DXF writers and the report share it.
+std::string formatNumber(double value);
+
+}  // namespace orvanest

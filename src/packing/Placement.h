@@ -1,0 +1,28 @@
+#pragma once
+
+#include "geometry/Part.h"
+#include "layout/Layout.h"
+#include "layout/Platform.h"
+
+namespace orvanest {
+
+inline constexpr const char* kTimingFileName = "排样计算时间.txt";
+
+// Places one member part by the packing-point method, or leaves it unchanged when nothing fits.
+void placePart(Layout& layout, Part& part);
+
+// Push a member part until it is within 0.01 of the board edge or another part, with halving steps.
+void slideLeft(Layout& layout, Part& part);
+void slideRight(Layout& layout, Part& part);
+void slideUp(Layout& layout, Part& part);
+void slideDown(Layout& layout, Part& part);
+
+// Key B: places every selected part, then reports the time by sound, message and the timing file.
+// Answers the measured time in seconds.
+double packTimed(Layout& layout, Platform& platform);
+
+// Key D, one timer tick: places the next selected part off the board and sounds the next note.
+// Answers whether a selected part is still off the board.
+bool packStep(Layout& layout, Platform& platform);
+
+}  // namespace orvanest
