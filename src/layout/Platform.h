@@ -40,6 +40,11 @@ public:
 
     // Repaint requests of the command layer: a redraw, or a full redraw with background erase.
     virtual void requestRedraw(bool full) = 0;
+
+    // Opens one more modeless "Renew RN&PPD" dialog (the command layer decides what it shows and does).
+    virtual void openRnPpdDialog() {}
+    // The View menu's check marks follow the command layer's state.
+    virtual void setMenuChecked(int /*commandId*/, bool /*checked*/) {}
 };
 
 }  // namespace orvanest
