@@ -56,7 +56,8 @@ void runSteps(Layout& layout, Platform& platform) {
         return n;
     };
     int before = onBoard();
-    while (packStep(layout, platform)) {
+    int noteIndex = 0;
+    while (packStep(layout, platform, noteIndex)) {
         const int after = onBoard();
         if (after == before) break;
         before = after;

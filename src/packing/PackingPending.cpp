@@ -10,7 +10,7 @@ namespace orvanest {
 bool isPlacementValid(const Layout&, const Part&) { return false; }
 bool renewPackingPoints(Layout&) { return true; }
 double packTimed(Layout&, Platform&) { return 0.0; }
-bool packStep(Layout&, Platform&) { return false; }
+bool packStep(Layout&, Platform&, int&) { return false; }
 void packTraversal(Layout&, Platform&) {}
 void packRemainingRects(Layout&, Platform&) {}
 

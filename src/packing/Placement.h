@@ -21,8 +21,9 @@ void slideDown(Layout& layout, Part& part);
 // Answers the measured time in seconds.
 double packTimed(Layout& layout, Platform& platform);
 
-// Key D, one timer tick: places the next selected part off the board and sounds the next note.
-// Answers whether a selected part is still off the board.
-bool packStep(Layout& layout, Platform& platform);
+// Key D, one timer tick: places the next selected part off the board and sounds note `noteIndex` of
+// the step tune, then advances it (wrapping after the eleventh note). The caller keeps the index for the
+// whole program run. Answers whether a selected part is still off the board.
+bool packStep(Layout& layout, Platform& platform, int& noteIndex);
 
 }  // namespace orvanest
