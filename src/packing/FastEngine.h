@@ -1,0 +1,18 @@
+#pragma once
+
+#include "geometry/Part.h"
+#include "layout/Layout.h"
+
+namespace orvanest::fast {
+
+// The program's engine: the same decisions as the plain method, tested only against the members whose
+// boxes come near, on unmoved trial copies seen through an offset, with the packing points walked by
+// column. Every answer equals the plain method's to the last bit.
+
+void placePart(Layout& layout, Part& part);
+bool isPlacementValid(const Layout& layout, const Part& part);
+// Slides a member by the halving-step rule in direction (dirX, dirY), each -1, 0 or 1.
+void slide(Layout& layout, Part& part, int dirX, int dirY);
+void removeCoveredPoints(Layout& layout, const Part& part);
+
+}  // namespace orvanest::fast
