@@ -7,10 +7,13 @@
 
 namespace orvanest {
 
-bool isPlacementValid(const Layout&, const Part&) { return false; }
 bool renewPackingPoints(Layout&) { return true; }
 double packTimed(Layout&, Platform&) { return 0.0; }
 bool packStep(Layout&, Platform&, int&) { return false; }
+void slideLeft(Layout&, Part&) {}
+void slideRight(Layout&, Part&) {}
+void slideUp(Layout&, Part&) {}
+void slideDown(Layout&, Part&) {}
 void packTraversal(Layout&, Platform&) {}
 void packRemainingRects(Layout&, Platform&) {}
 
