@@ -7,7 +7,6 @@
 
 namespace orvanest {
 
-bool renewPackingPoints(Layout&) { return true; }
 double packTimed(Layout&, Platform&) { return 0.0; }
 bool packStep(Layout&, Platform&, int&) { return false; }
 void slideLeft(Layout&, Part&) {}
