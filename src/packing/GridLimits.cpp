@@ -1,7 +1,10 @@
 #include "packing/GridLimits.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace orvanest {
 namespace {
@@ -26,24 +29,41 @@ std::int64_t packingPointCount(double boardLength, double boardWidth, double ppd
 }
 
 double smallestFittingPpd(double boardLength, double boardWidth) {
-    double ppd = std::sqrt(std::fabs(boardLength * boardWidth) / static_cast<double>(kMaxPackingPoints));
-    if (!(ppd > 0.0)) ppd = std::fmax(std::fabs(boardLength), std::fabs(boardWidth)) / static_cast<double>(kMaxPackingPoints);
-    if (!(ppd > 0.0)) ppd = 1e-300;
-    while (packingPointCount(boardLength, boardWidth, ppd) > kMaxPackingPoints) ppd *= 1.0001;
-    // Round up to what the message shows, so that the value the user reads fits as well.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.6g", ppd);
-        double shown = std::strtod(text, nullptr);
-        if (shown < ppd) shown = std::nextafter(shown, HUGE_VAL);
-        if (packingPointCount(boardLength, boardWidth, shown) <= kMaxPackingPoints) {
-            std::snprintf(text, sizeof text, "%.6g", shown);
-            if (packingPointCount(boardLength, boardWidth, std::strtod(text, nullptr)) <= kMaxPackingPoints)
-                return std::strtod(text, nullptr);
-        }
-        ppd *= 1.000001;
+    const auto fits = [&](double ppd) { return packingPointCount(boardLength, boardWidth, ppd) <= kMaxPackingPoints; };
+    // Bracket the threshold between a PPD that is too small and one that fits; the count only falls
+    // as the PPD grows.
+    double high = std::sqrt(std::fabs(boardLength * boardWidth) / static_cast<double>(kMaxPackingPoints));
+    if (!(high > 0.0)) high = std::fmax(std::fabs(boardLength), std::fabs(boardWidth)) / static_cast<double>(kMaxPackingPoints);
+    if (!(high > 0.0)) high = 1e-300;
+    high = std::fmin(high, DBL_MAX);
+    for (int guard = 0; guard < 4096 && !fits(high); ++guard) high *= 2.0;
+    double low = high;
+    for (int guard = 0; guard < 4096 && fits(low) && low > DBL_MIN; ++guard) low *= 0.5;
+    if (fits(low)) return low;  // every PPD fits: there is nothing to name
+    while (std::nextafter(low, high) < high) {
+        const double middle = low + (high - low) / 2.0;
+        if (middle <= low || middle >= high) break;
+        (fits(middle) ? high : low) = middle;
     }
-    return ppd;
+    // Round up to what the message shows, so that the value the user reads fits and is the least such.
+    char text[64];
+    std::snprintf(text, sizeof text, "%.5e", high);
+    long mantissa = 0;
+    int exponent = 0;
+    for (const char* c = text; *c && *c != 'e'; ++c)
+        if (*c >= '0' && *c <= '9') mantissa = mantissa * 10 + (*c - '0');
+    exponent = std::atoi(std::strchr(text, 'e') + 1) - 5;
+    const auto value = [](long m, int e) {
+        char digits[64];
+        std::snprintf(digits, sizeof digits, "%lde%d", m, e);
+        return std::strtod(digits, nullptr);
+    };
+    if (value(mantissa, exponent) < high && ++mantissa == 1000000) {
+        mantissa = 100000;
+        ++exponent;
+    }
+    const double shown = value(mantissa, exponent);
+    return std::isfinite(shown) ? shown : high;
 }
 
 std::string ppdTooSmallMessage(double boardLength, double boardWidth, double ppd) {

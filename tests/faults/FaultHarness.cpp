@@ -1,0 +1,113 @@
+#include "faults/FaultHarness.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+#include <sys/mount.h>
+#include <sys/wait.h>
+
+#include "support/TestJobs.h"
+
+namespace orvanest::testing {
+namespace {
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::filesystem::path freshFolder(const std::string& stem) {
+    std::random_device device;
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / (stem + std::to_string(device()) + std::to_string(device()));
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+}  // namespace
+
+ToolRun runBatchTool(const std::filesystem::path& folder, const std::vector<std::string>& args) {
+    const std::filesystem::path outPath = folder / ".tool-out";
+    const std::filesystem::path errPath = folder / ".tool-err";
+    std::string command = "cd " + shellQuoted(folder.string()) + " && " + shellQuoted(ORVANEST_BATCH_TOOL);
+    for (const std::string& arg : args) command += " " + shellQuoted(arg);
+    command += " > " + shellQuoted(outPath.string()) + " 2> " + shellQuoted(errPath.string()) + " < /dev/null";
+    ToolRun run;
+    const int raw = std::system(command.c_str());
+    run.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(outPath.string());
+    run.err = readFile(errPath.string());
+    std::error_code ec;
+    std::filesystem::remove(outPath, ec);
+    std::filesystem::remove(errPath, ec);
+    return run;
+}
+
+SmallFileSystem::SmallFileSystem(std::size_t bytes) : path_(freshFolder("orvanest-tmpfs-")) {
+    const std::string options = "size=" + std::to_string(bytes);
+    if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, options.c_str()) == 0) {
+        mounted_ = true;
+    } else {
+        reason_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+    }
+}
+
+SmallFileSystem::~SmallFileSystem() {
+    if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+bool SmallFileSystem::makeReadOnly() {
+    if (!mounted_) return false;
+    if (::mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0) return true;
+    reason_ = std::string("cannot remount the tmpfs read-only: ") + std::strerror(errno);
+    return false;
+}
+
+void SmallFileSystem::fill() const {
+    std::FILE* filler = std::fopen((path_ / "filler").c_str(), "wb");
+    if (!filler) return;
+    const std::string block(4096, 'x');
+    while (std::fwrite(block.data(), 1, block.size(), filler) == block.size() && std::fflush(filler) == 0) {
+    }
+    std::fclose(filler);
+}
+
+bool folderStaysWritable(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / ".write-probe";
+    std::ofstream out(probe);
+    const bool written = static_cast<bool>(out << "probe" << std::flush);
+    out.close();
+    std::error_code ec;
+    std::filesystem::remove(probe, ec);
+    return written;
+}
+
+std::vector<std::string> fileNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string layoutFingerprint(const Layout& layout) {
+    char text[256];
+    std::snprintf(text, sizeof text, "board %.17g x %.17g, RN %d, PPD %.17g, points %d\n", layout.boardLength,
+                  layout.boardWidth, layout.rn, layout.ppd, layout.packingPoints.count());
+    std::string fingerprint = text;
+    for (const Part& part : layout.parts) {
+        std::snprintf(text, sizeof text, " [%.17g %.17g %.17g %.17g] %d/%zu\n", part.xmin, part.xmax, part.ymin,
+                      part.ymax, part.outer.count(), part.inners.size());
+        fingerprint += part.name + text;
+    }
+    return fingerprint;
+}
+
+}  // namespace orvanest::testing
