@@ -36,9 +36,13 @@ void slideWith(const MemberIndex& index, Layout& layout, Part& part, int dirX, i
     if (dirX == 0) vx = 0.0;
     if (dirY == 0) vy = 0.0;
     while (true) {
-        do {
+        part.moveBy(vx, vy);
+        while (validAgainst(index, layout, part)) {
+            // A step below the coordinates' resolution moves nothing: stop rather than try for ever.
+            const double x0 = part.xmin, x1 = part.xmax, y0 = part.ymin, y1 = part.ymax;
             part.moveBy(vx, vy);
-        } while (validAgainst(index, layout, part));
+            if (part.xmin == x0 && part.xmax == x1 && part.ymin == y0 && part.ymax == y1) break;
+        }
         part.moveBy(-vx, -vy);
         if (std::fabs(vx) < 0.01 && std::fabs(vy) < 0.01) return;
         vx = vx / 2;
@@ -66,6 +70,17 @@ bool trialFits(const MemberIndex& index, const Layout& layout, const Part& trial
 }
 
 }  // namespace
+
+struct MovingPartCheck::Index {
+    MemberIndex members;
+};
+
+MovingPartCheck::MovingPartCheck(const Layout& layout, const Part& part)
+    : layout_(layout), part_(part), index_(std::make_unique<Index>(Index{MemberIndex(layout.parts)})) {}
+
+MovingPartCheck::~MovingPartCheck() = default;
+
+bool MovingPartCheck::valid() const { return validAgainst(index_->members, layout_, part_); }
 
 bool isPlacementValid(const Layout& layout, const Part& part) {
     if (!liesWithin(part, layout.extent)) return false;

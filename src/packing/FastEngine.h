@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "geometry/Part.h"
 #include "layout/Layout.h"
 
@@ -10,6 +12,23 @@ namespace orvanest::fast {
 // column. Every answer equals the plain method's to the last bit.
 
 void placePart(Layout& layout, Part& part);
+
+// isPlacementValid for one member that moves while all the others stay where they are.
+class MovingPartCheck {
+public:
+    MovingPartCheck(const Layout& layout, const Part& part);
+    ~MovingPartCheck();
+    MovingPartCheck(const MovingPartCheck&) = delete;
+    MovingPartCheck& operator=(const MovingPartCheck&) = delete;
+    bool valid() const;
+
+private:
+    struct Index;
+    const Layout& layout_;
+    const Part& part_;
+    std::unique_ptr<Index> index_;
+};
+
 bool isPlacementValid(const Layout& layout, const Part& part);
 // Slides a member by the halving-step rule in direction (dirX, dirY), each -1, 0 or 1.
 void slide(Layout& layout, Part& part, int dirX, int dirY);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "layout/FileWriting.h"
+#include "packing/FastEngine.h"
 #include "packing/GridLimits.h"
 #include "packing/Overlap.h"
 #include "packing/PackingPointGrid.h"
@@ -65,6 +66,10 @@ Orientations prepareOrientations(const Part& part, const Point& g, const Point& 
 // end step. A part that does not move under the vector (a step below the coordinates' resolution)
 // stops instead of trying for ever.
 void slide(Layout& layout, Part& part, double unitX, double unitY) {
+    if (!layout.useLiteralEngine) {
+        fast::slide(layout, part, static_cast<int>(unitX), static_cast<int>(unitY));
+        return;
+    }
     const double w = part.xmax - part.xmin;
     const double h = part.ymax - part.ymin;
     const double m = std::min(w, h);
@@ -113,6 +118,10 @@ std::string timingText(double seconds) {
 }  // namespace
 
 void placePart(Layout& layout, Part& part) {
+    if (!layout.useLiteralEngine) {
+        fast::placePart(layout, part);
+        return;
+    }
     const Point g = referenceVertex(part);
     const Point c = part.computeCentroid();
     const double d = g.distanceTo(c);

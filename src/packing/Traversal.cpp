@@ -1,5 +1,6 @@
 #include "packing/Traversal.h"
 
+#include "packing/FastEngine.h"
 #include "packing/GridLimits.h"
 #include "packing/Overlap.h"
 
@@ -15,13 +16,16 @@ bool placeOnGrid(const Layout& layout, Part& part) {
     const double length = layout.boardLength;
     const double width = layout.boardWidth;
     const double ppd = layout.ppd;
+    // Only this part moves during its walk, so the others can be indexed once.
+    const fast::MovingPartCheck check(layout, part);
+    auto valid = [&] { return layout.useLiteralEngine ? isPlacementValid(layout, part) : check.valid(); };
     double x = 0.0;
     do {
         double y = 0.0;
         if (width >= 0.0) {
             do {
                 part.moveBy(x - xmin0, y - ymin0);
-                if (isPlacementValid(layout, part)) return true;
+                if (valid()) return true;
                 part = start;
                 y = y + ppd;
             } while (y <= width);

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <sstream>
+
+#include "app/Editing.h"
+#include "app/RnPpdSettings.h"
+#include "input/LoadLayout.h"
+#include "packing/Placement.h"
+#include "packing/Traversal.h"
+#include "support/LayoutChecker.h"
+#include "support/RandomJobs.h"
+#include "support/RecordingPlatform.h"
+#include "support/TestJobs.h"
+
+namespace orvanest {
+namespace {
+
+using testing::RecordingPlatform;
+
+// Every coordinate of the layout, bit for bit, as text: what the DXF, the report and later runs read.
+std::string snapshot(const Layout& layout) {
+    std::ostringstream out;
+    auto bits = [&out](double v) {
+        std::uint64_t b;
+        std::memcpy(&b, &v, sizeof b);
+        out << std::hex << b << ' ';
+    };
+    auto loop = [&](const Polygon& p) {
+        for (const Point& v : p.vertices()) bits(v.x), bits(v.y);
+        bits(p.xmin), bits(p.xmax), bits(p.ymin), bits(p.ymax);
+        out << '|';
+    };
+    for (const Part& part : layout.parts) {
+        out << part.name << ':';
+        loop(part.outer);
+        for (const Polygon& hole : part.inners) loop(hole);
+        bits(part.xmin), bits(part.xmax), bits(part.ymin), bits(part.ymax);
+        bits(part.centroid.x), bits(part.centroid.y);
+        bits(part.nameLabel.x), bits(part.nameLabel.y), bits(part.nameLabel.angle);
+        out << part.selected << '\n';
+    }
+    out << "points " << layout.packingPoints.count() << ':';
+    layout.packingPoints.forEachAlive([&](const Point& p) { bits(p.x), bits(p.y); });
+    out << "\nslots:";
+    for (const TypeSlot& slot : layout.typeSlots) bits(slot.resumePoint.x), bits(slot.resumePoint.y);
+    return out.str();
+}
+
+struct Pair {
+    Layout literal;
+    Layout fast;
+    RecordingPlatform literalPlatform;
+    RecordingPlatform fastPlatform;
+};
+
+// The same job loaded twice, one copy per engine.
+std::unique_ptr<Pair> loadPair(const std::string& job) {
+    testing::TemporaryFolder folder;
+    const std::string path = folder.write("job.txt", job);
+    RecordingPlatform platform;
+    auto pair = std::make_unique<Pair>(
+        Pair{std::move(*loadLayout(path, kLoadPartData, platform)), std::move(*loadLayout(path, kLoadPartData, platform)), {}, {}});
+    pair->literal.useLiteralEngine = true;
+    pair->fast.useLiteralEngine = false;
+    return pair;
+}
+
+// Applies the same step to both layouts.
+template <typename Step>
+void both(Pair& pair, Step&& step) {
+    step(pair.literal, pair.literalPlatform);
+    step(pair.fast, pair.fastPlatform);
+}
+
+// Random settings, a random order and a random subset already on the board, the same for both.
+void prepare(Pair& pair, std::mt19937& random) {
+    const int rns[] = {1, 2, 3, 4, 4, 5, 6, 8};
+    const std::string rn = std::to_string(rns[random() % 8]);
+    const double ppdScale = 0.6 + (random() % 5) * 0.3;
+    const std::string ppd = std::to_string(pair.fast.ppd * ppdScale);
+    std::vector<size_t> order(pair.fast.parts.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::shuffle(order.begin(), order.end(), random);
+    const bool reorder = random() % 2 == 0;
+    std::vector<bool> early(order.size());
+    for (size_t i = 0; i < early.size(); ++i) early[i] = random() % 4 == 0;
+    both(pair, [&](Layout& layout, Platform& platform) {
+        ASSERT_TRUE(renewRn(layout, rn, platform));
+        ASSERT_TRUE(renewPpd(layout, ppd, platform));
+        if (reorder) {
+            std::vector<PartList::iterator> nodes;
+            for (auto it = layout.parts.begin(); it != layout.parts.end(); ++it) nodes.push_back(it);
+            for (size_t i : order) layout.parts.splice(layout.parts.end(), layout.parts, nodes[i]);
+        }
+        size_t i = 0;
+        for (Part& part : layout.parts) part.selected = early[i++];
+        packTraversal(layout, platform);
+    });
+}
+
+void expectSame(const Pair& pair, const std::string& what) {
+    ASSERT_EQ(snapshot(pair.literal), snapshot(pair.fast)) << what;
+    EXPECT_EQ(pair.literalPlatform.texts().size(), pair.fastPlatform.texts().size()) << what;
+    EXPECT_EQ(testing::checkLayout(pair.fast), "") << what;
+}
+
+TEST(EngineDifferential, PackingPointRunAndSlidesOnRandomJobs) {
+    for (std::uint32_t seed = 1; seed <= 24; ++seed) {
+        testing::RandomJobShape shape;
+        shape.types = 3 + static_cast<int>(seed % 5);
+        auto pair = loadPair(testing::randomJob(seed, shape));
+        std::mt19937 random(seed);
+        prepare(*pair, random);
+        both(*pair, [](Layout& layout, Platform& platform) {
+            selectAll(layout);
+            packTimed(layout, platform);
+        });
+        expectSame(*pair, "packing-point run, seed " + std::to_string(seed));
+        // Arrow-key slides of a random selection in a random direction.
+        for (int round = 0; round < 4; ++round) {
+            const int direction = static_cast<int>(random() % 4);
+            std::vector<bool> chosen;
+            for (size_t i = 0; i < pair->fast.parts.size(); ++i) chosen.push_back(random() % 3 == 0);
+            both(*pair, [&](Layout& layout, Platform&) {
+                size_t i = 0;
+                for (Part& part : layout.parts) {
+                    if (!chosen[i++]) continue;
+                    if (direction == 0) slideLeft(layout, part);
+                    if (direction == 1) slideRight(layout, part);
+                    if (direction == 2) slideUp(layout, part);
+                    if (direction == 3) slideDown(layout, part);
+                }
+            });
+            expectSame(*pair, "slides, seed " + std::to_string(seed));
+        }
+    }
+}
+
+TEST(EngineDifferential, StepDriverAndTraversalOnRandomJobs) {
+    for (std::uint32_t seed = 101; seed <= 116; ++seed) {
+        auto pair = loadPair(testing::randomJob(seed));
+        std::mt19937 random(seed);
+        prepare(*pair, random);
+        const bool steps = seed % 2 == 0;
+        both(*pair, [&](Layout& layout, Platform& platform) {
+            selectAll(layout);
+            if (steps) {
+                int note = 0;
+                for (size_t guard = 0; guard < layout.parts.size() && packStep(layout, platform, note); ++guard) {
+                }
+            } else {
+                packTraversal(layout, platform);
+            }
+        });
+        expectSame(*pair, (steps ? "steps, seed " : "traversal, seed ") + std::to_string(seed));
+    }
+}
+
+TEST(EngineDifferential, SmallBenchmarkJobs) {
+    const auto jobs = testing::esicupJobs();
+    if (jobs.empty()) GTEST_SKIP() << "the benchmark jobs are not beside the repository";
+    for (const char* name : {"fu.txt", "jakobs1.txt", "dighe2.txt"}) {
+        auto pair = loadPair(testing::readFile((testing::sharedDataDir() / "esicup" / name).string()));
+        both(*pair, [](Layout& layout, Platform& platform) {
+            selectAll(layout);
+            packTimed(layout, platform);
+        });
+        expectSame(*pair, name);
+    }
+}
+
+}  // namespace
+}  // namespace orvanest
