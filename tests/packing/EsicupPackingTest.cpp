@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/Editing.h"
 #include "input/LoadLayout.h"
 #include "packing/Overlap.h"
@@ -30,21 +32,25 @@ TEST(EsicupPacking, EveryPartPlacedWithoutConflict) {
     if (jobs.empty()) GTEST_SKIP() << "the benchmark jobs are not beside the repository";
     int packed = 0;
     for (const auto& job : jobs) {
-        testing::RecordingPlatform platform;
-        std::optional<Layout> layout = loadLayout(job.string(), kLoadPartData, platform);
-        ASSERT_TRUE(layout) << job;
-        if (vertexCount(*layout) > kMostVerticesInATestJob) continue;
-        selectAll(*layout);
-        ASSERT_TRUE(renewPackingPoints(*layout)) << job;
-        for (Part& part : layout->parts) placePart(*layout, part);
-        int placed = 0;
-        for (const Part& part : layout->parts) placed += liesWithin(part, layout->extent) ? 1 : 0;
-        EXPECT_EQ(placed, static_cast<int>(layout->parts.size())) << job;
-        EXPECT_EQ(testing::checkLayout(*layout), "") << job;
-        clearSelection(*layout);
-        EXPECT_TRUE(checkPlacedConflicts(*layout)) << job;
-        EXPECT_FALSE(checkBoardStraddle(*layout)) << job;
-        ++packed;
+        for (const bool literal : {true, false}) {
+            const std::string what = job.stem().string() + (literal ? " (literal engine)" : " (fast engine)");
+            testing::RecordingPlatform platform;
+            std::optional<Layout> layout = loadLayout(job.string(), kLoadPartData, platform);
+            ASSERT_TRUE(layout) << what;
+            if (vertexCount(*layout) > kMostVerticesInATestJob) break;
+            layout->useLiteralEngine = literal;
+            selectAll(*layout);
+            ASSERT_TRUE(renewPackingPoints(*layout)) << what;
+            for (Part& part : layout->parts) placePart(*layout, part);
+            int placed = 0;
+            for (const Part& part : layout->parts) placed += liesWithin(part, layout->extent) ? 1 : 0;
+            EXPECT_EQ(placed, static_cast<int>(layout->parts.size())) << what;
+            EXPECT_EQ(testing::checkLayout(*layout), "") << what;
+            clearSelection(*layout);
+            EXPECT_TRUE(checkPlacedConflicts(*layout)) << what;
+            EXPECT_FALSE(checkBoardStraddle(*layout)) << what;
+            packed += literal ? 1 : 0;
+        }
     }
     EXPECT_GE(packed, 15);
 }

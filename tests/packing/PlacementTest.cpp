@@ -22,7 +22,7 @@ using testing::RecordingPlatform;
 using testing::TemporaryFolder;
 
 // A default 6000 x 4000 board holding the parts in the given order, one type slot per name.
-Layout layoutOf(const std::vector<Part>& parts, double ppd) {
+Layout boardWith(const std::vector<Part>& parts, double ppd) {
     Layout layout;
     layout.ppd = ppd;
     layout.typeSlots.clear();
@@ -31,6 +31,36 @@ Layout layoutOf(const std::vector<Part>& parts, double ppd) {
         if (!layout.slotFor(part.name)) layout.typeSlots.push_back(TypeSlot{part.name, Point(0, 0)});
     return layout;
 }
+
+// Every case runs on the plain engine and on the program's fast one: both must decide alike.
+class EngineTest : public ::testing::TestWithParam<bool> {
+protected:
+    Layout layoutOf(const std::vector<Part>& parts, double ppd) const {
+        Layout layout = boardWith(parts, ppd);
+        layout.useLiteralEngine = GetParam();
+        return layout;
+    }
+};
+
+std::string engineName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Literal" : "Fast"; }
+
+class PlacePart : public EngineTest {};
+class Slides : public EngineTest {};
+class PackStep : public EngineTest {};
+
+// Runs a packing with the current folder set to a fresh temporary folder.
+class PackTimed : public EngineTest {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.path());
+    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+private:
+    TemporaryFolder folder_;
+    std::filesystem::path previous_;
+};
 
 // A square of side 100 parked below the board's right corner; its first vertex is the lower-left one.
 Part parkedSquare(const std::string& name) { return makeRectangle(name, 6000, -100, 100, 100); }
@@ -42,7 +72,7 @@ void expectAt(const Part& part, double x, double y, const char* what) {
     EXPECT_EQ(part.ymin, y) << what;
 }
 
-TEST(PlacePart, SquareGoesToTheOriginAndTakesFourPoints) {
+TEST_P(PlacePart, SquareGoesToTheOriginAndTakesFourPoints) {
     Layout layout = layoutOf({parkedSquare("sq")}, 50);
     ASSERT_TRUE(renewPackingPoints(layout));
     const int before = layout.packingPoints.count();
@@ -63,7 +93,7 @@ TEST(PlacePart, SquareGoesToTheOriginAndTakesFourPoints) {
     EXPECT_EQ(layout.typeSlots[0].resumePoint.y, 0.0);
 }
 
-TEST(PlacePart, EqualScoreAtALaterPointDoesNotReplaceTheBest) {
+TEST_P(PlacePart, EqualScoreAtALaterPointDoesNotReplaceTheBest) {
     // A strip along the left edge: the square goes to (100, 0) unturned (centroid x 150). Turned by 180
     // degrees at (200, 100) it would fill the same square with the same centroid x: not strictly better.
     Layout layout = layoutOf({makeRectangle("strip", 0, 0, 100, 4000), parkedSquare("sq")}, 50);
@@ -76,7 +106,7 @@ TEST(PlacePart, EqualScoreAtALaterPointDoesNotReplaceTheBest) {
     EXPECT_EQ(square.nameLabel.angle, 0.0);
 }
 
-TEST(PlacePart, LowerOrientationWinsATieAndTheResumePointKeepsTheFirstFit) {
+TEST_P(PlacePart, LowerOrientationWinsATieAndTheResumePointKeepsTheFirstFit) {
     // Searching from (100, 100), the first fit is (100, 100) unturned; at the same point a quarter turn
     // and a half turn both put the square at 0..100 with equal centroid x; the quarter turn wins. The
     // slide down then takes it to y = 0.
@@ -93,7 +123,7 @@ TEST(PlacePart, LowerOrientationWinsATieAndTheResumePointKeepsTheFirstFit) {
     EXPECT_EQ(layout.typeSlots[0].resumePoint.y, 100.0);
 }
 
-TEST(PlacePart, SecondCopyOfATypeSearchesFromTheFirstCopysPoint) {
+TEST_P(PlacePart, SecondCopyOfATypeSearchesFromTheFirstCopysPoint) {
     Layout layout = layoutOf({parkedSquare("block"), parkedSquare("sq"), parkedSquare("sq")}, 50);
     ASSERT_TRUE(renewPackingPoints(layout));  // with the block still parked, the grid is whole
     Part& block = nth(layout, 0);
@@ -107,7 +137,7 @@ TEST(PlacePart, SecondCopyOfATypeSearchesFromTheFirstCopysPoint) {
     expectAt(nth(layout, 2), 0, 200, "second copy above the first");
 }
 
-TEST(PlacePart, TypeWithoutSlotSearchesFromTheStartAndStoresNothing) {
+TEST_P(PlacePart, TypeWithoutSlotSearchesFromTheStartAndStoresNothing) {
     Layout layout = layoutOf({parkedSquare("sq")}, 50);
     layout.typeSlots = {TypeSlot{"other", Point(3000, 0)}};
     ASSERT_TRUE(renewPackingPoints(layout));
@@ -116,7 +146,7 @@ TEST(PlacePart, TypeWithoutSlotSearchesFromTheStartAndStoresNothing) {
     EXPECT_EQ(layout.typeSlots[0].resumePoint.x, 3000.0);
 }
 
-TEST(PlacePart, PartOnTheBoardIsItsOwnObstacleUntilItSlides) {
+TEST_P(PlacePart, PartOnTheBoardIsItsOwnObstacleUntilItSlides) {
     Layout layout = layoutOf({parkedSquare("sq")}, 50);
     ASSERT_TRUE(renewPackingPoints(layout));
     Part& square = layout.parts.front();
@@ -129,7 +159,7 @@ TEST(PlacePart, PartOnTheBoardIsItsOwnObstacleUntilItSlides) {
     EXPECT_NEAR(square.ymin, 0.0, 1e-9);
 }
 
-TEST(PlacePart, NothingFitsOrNoOrientation) {
+TEST_P(PlacePart, NothingFitsOrNoOrientation) {
     for (int rn : {0, -3, 4}) {
         Layout layout = layoutOf({makeRectangle("huge", 6000, -5000, 7000, 5000)}, 500);
         layout.rn = rn;
@@ -146,7 +176,7 @@ TEST(PlacePart, NothingFitsOrNoOrientation) {
     expectAt(layout.parts.front(), 6000, -100, "RN 0 places nothing");
 }
 
-TEST(Slides, StopWithinTheEndStepOfContact) {
+TEST_P(Slides, StopWithinTheEndStepOfContact) {
     // Step 25, halved down to below 0.01: the square ends 0.00244140625 short of the obstacle at 310.
     Layout layout = layoutOf({makeRectangle("sq", 0, 0, 100, 100), makeRectangle("wall", 310, 0, 100, 100)}, 50);
     slideRight(layout, layout.parts.front());
@@ -170,7 +200,7 @@ TEST(Slides, StopWithinTheEndStepOfContact) {
     }
 }
 
-TEST(Slides, NeverLoopWithoutAUsableStep) {
+TEST_P(Slides, NeverLoopWithoutAUsableStep) {
     for (double ppd : {0.0, -5.0}) {
         Layout layout = layoutOf({makeRectangle("sq", 1000, 1000, 100, 100)}, ppd);
         slideLeft(layout, layout.parts.front());
@@ -183,23 +213,7 @@ TEST(Slides, NeverLoopWithoutAUsableStep) {
     expectAt(layout.parts.front(), 3000, 1000, "sliver");
 }
 
-// Runs a packing with the current folder set to a fresh temporary folder.
-class InTemporaryFolder : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path());
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
-    TemporaryFolder folder_;
-
-private:
-    std::filesystem::path previous_;
-};
-
-using PackTimed = InTemporaryFolder;
-
-TEST_F(PackTimed, ReportsTheTimeInTheRightUnit) {
+TEST_P(PackTimed, ReportsTheTimeInTheRightUnit) {
     struct Case {
         double seconds;
         const char* text;
@@ -224,7 +238,7 @@ TEST_F(PackTimed, ReportsTheTimeInTheRightUnit) {
     }
 }
 
-TEST_F(PackTimed, PlacesSelectedPartsInListOrder) {
+TEST_P(PackTimed, PlacesSelectedPartsInListOrder) {
     Layout layout = layoutOf({parkedSquare("a"), parkedSquare("b"), parkedSquare("c")}, 50);
     nth(layout, 0).selected = true;
     nth(layout, 2).selected = true;
@@ -237,7 +251,7 @@ TEST_F(PackTimed, PlacesSelectedPartsInListOrder) {
     EXPECT_EQ(testing::checkLayout(layout), "");
 }
 
-TEST_F(PackTimed, UnwritableTimingFileIsReportedAndTheRunStillPacks) {
+TEST_P(PackTimed, UnwritableTimingFileIsReportedAndTheRunStillPacks) {
     std::filesystem::create_directory(kTimingFileName);  // a folder in the way of the file
     Layout layout = layoutOf({parkedSquare("sq")}, 50);
     layout.parts.front().selected = true;
@@ -249,7 +263,7 @@ TEST_F(PackTimed, UnwritableTimingFileIsReportedAndTheRunStillPacks) {
     EXPECT_EQ(platform.messages[1], std::make_pair(std::string(kWarningCaption), std::string("记录排样计算时间的文件输出失败!")));
 }
 
-TEST_F(PackTimed, TooFinePpdPlacesNothing) {
+TEST_P(PackTimed, TooFinePpdPlacesNothing) {
     Layout layout = layoutOf({parkedSquare("sq")}, 0.1);
     layout.parts.front().selected = true;
     RecordingPlatform platform;
@@ -262,7 +276,7 @@ TEST_F(PackTimed, TooFinePpdPlacesNothing) {
     EXPECT_FALSE(std::filesystem::exists(kTimingFileName));
 }
 
-TEST(PackStep, PlaysTheTuneOneNotePerPlacedPart) {
+TEST_P(PackStep, PlaysTheTuneOneNotePerPlacedPart) {
     std::vector<Part> squares;
     for (int i = 0; i < 12; ++i) squares.push_back(parkedSquare("sq"));
     Layout layout = layoutOf(squares, 50);
@@ -288,7 +302,7 @@ TEST(PackStep, PlaysTheTuneOneNotePerPlacedPart) {
     EXPECT_EQ(platform.tones.size(), 12u);
 }
 
-TEST(PackStep, NoteIndexCarriesOverAndAStuckPartIsTriedAgain) {
+TEST_P(PackStep, NoteIndexCarriesOverAndAStuckPartIsTriedAgain) {
     Layout layout = layoutOf({makeRectangle("huge", 6000, -5000, 7000, 5000)}, 500);
     layout.parts.front().selected = true;
     RecordingPlatform platform;
@@ -300,6 +314,11 @@ TEST(PackStep, NoteIndexCarriesOverAndAStuckPartIsTriedAgain) {
     EXPECT_EQ(platform.tones[1].frequency, 262);
     EXPECT_EQ(noteIndex, 7);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, PlacePart, ::testing::Bool(), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, Slides, ::testing::Bool(), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, PackTimed, ::testing::Bool(), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, PackStep, ::testing::Bool(), engineName);
 
 }  // namespace
 }  // namespace orvanest

@@ -16,8 +16,15 @@ using testing::RecordingPlatform;
 
 const char* const kTraversalFailed = "某个(些)零件遍历排样失败!";
 
-Layout selectedParts(const std::vector<Part>& parts, double ppd) {
+// Runs on the plain engine and on the program's fast one.
+class PackTraversal : public ::testing::TestWithParam<bool> {
+protected:
+    Layout selectedParts(const std::vector<Part>& parts, double ppd) const;
+};
+
+Layout PackTraversal::selectedParts(const std::vector<Part>& parts, double ppd) const {
     Layout layout;
+    layout.useLiteralEngine = GetParam();
     layout.ppd = ppd;
     for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
         layout.addPartFront(*it);
@@ -26,7 +33,7 @@ Layout selectedParts(const std::vector<Part>& parts, double ppd) {
     return layout;
 }
 
-TEST(PackTraversal, SecondSquareGoesToTheNextRowOfTheFirstColumn) {
+TEST_P(PackTraversal, SecondSquareGoesToTheNextRowOfTheFirstColumn) {
     Layout layout = selectedParts({makeRectangle("a", 6000, -100, 100, 100), makeRectangle("b", 6000, -100, 100, 100)}, 100);
     RecordingPlatform platform;
     packTraversal(layout, platform);
@@ -41,7 +48,7 @@ TEST(PackTraversal, SecondSquareGoesToTheNextRowOfTheFirstColumn) {
     EXPECT_EQ(testing::checkLayout(layout), "");
 }
 
-TEST(PackTraversal, PartsThatFitNowhereStayAndAreReportedOnce) {
+TEST_P(PackTraversal, PartsThatFitNowhereStayAndAreReportedOnce) {
     // Too large, and one that would fit only turned: no rotation is tried.
     Layout layout = selectedParts({makeRectangle("huge", 7000, 0, 7000, 100), makeRectangle("tall", 7000, 200, 100, 5000),
                                    makeRectangle("small", 7000, 6000, 100, 100)},
@@ -56,7 +63,7 @@ TEST(PackTraversal, PartsThatFitNowhereStayAndAreReportedOnce) {
     EXPECT_EQ((++it)->xmin, 0.0);  // the run goes on after a failure
 }
 
-TEST(PackTraversal, RefusedSettingsDoNothing) {
+TEST_P(PackTraversal, RefusedSettingsDoNothing) {
     struct Case {
         const char* name;
         double boardLength, ppd;
@@ -80,6 +87,9 @@ TEST(PackTraversal, RefusedSettingsDoNothing) {
         EXPECT_EQ(layout.parts.front().xmin, 7000.0) << c.name;
     }
 }
+
+std::string engineName(const ::testing::TestParamInfo<bool>& param) { return param.param ? "Literal" : "Fast"; }
+INSTANTIATE_TEST_SUITE_P(Engines, PackTraversal, ::testing::Bool(), engineName);
 
 }  // namespace
 }  // namespace orvanest
