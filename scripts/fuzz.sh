@@ -17,7 +17,7 @@ if [ $# -gt 2 ] || { [ $# -ge 1 ] && [[ " ${targets[*]} " != *" ${1#fuzz_} "* ]]
 fi
 
 ./scripts/install-deps.sh
-compiler=$(command -v clang++-14 || command -v clang++)
+compiler=$(command -v clang++ || command -v clang++-14)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$compiler" \
     -DORVANEST_FUZZ=ON -DORVANEST_WERROR=ON -DORVANEST_BUILD_TESTS=OFF -DORVANEST_BUILD_GUI=OFF \
     -DORVANEST_BUILD_BENCHMARKS=OFF > /dev/null
