@@ -11,20 +11,21 @@
 namespace orvanest::fast {
 namespace {
 
-bool coversPoint(const Part& part, double x, double y) {
-    if (!containsPoint(PlacedLoop{&part.outer}, x, y)) return false;
+bool coversPoint(const Part& part, double x, double y, EdgeBandsCache& cache) {
+    if (!containsPoint(PlacedLoop{&part.outer, cache.of(part.outer)}, x, y)) return false;
     for (const Polygon& hole : part.inners)
-        if (containsPoint(PlacedLoop{&hole}, x, y)) return false;
+        if (containsPoint(PlacedLoop{&hole, cache.of(hole)}, x, y)) return false;
     return true;
 }
 
-bool validAgainst(const MemberIndex& index, const Layout& layout, const Part& part) {
+bool validAgainst(const MemberIndex& index, EdgeBandsCache& cache, const Layout& layout, const Part& part) {
     if (!liesWithin(part, layout.extent)) return false;
-    return index.forEachNear(Box{part.xmin, part.xmax, part.ymin, part.ymax},
-                             [&part](const Part& member) { return &member == &part || compatiblePlaced(part, member); });
+    return index.forEachNear(Box{part.xmin, part.xmax, part.ymin, part.ymax}, [&](const Part& member) {
+        return &member == &part || compatiblePlaced(part, member, cache);
+    });
 }
 
-void slideWith(const MemberIndex& index, Layout& layout, Part& part, int dirX, int dirY) {
+void slideWith(const MemberIndex& index, EdgeBandsCache& cache, Layout& layout, Part& part, int dirX, int dirY) {
     const double w = part.xmax - part.xmin;
     const double h = part.ymax - part.ymin;
     const double m = std::min(w, h);
@@ -37,7 +38,7 @@ void slideWith(const MemberIndex& index, Layout& layout, Part& part, int dirX, i
     if (dirY == 0) vy = 0.0;
     while (true) {
         part.moveBy(vx, vy);
-        while (validAgainst(index, layout, part)) {
+        while (validAgainst(index, cache, layout, part)) {
             // A step below the coordinates' resolution moves nothing: stop rather than try for ever.
             const double x0 = part.xmin, x1 = part.xmax, y0 = part.ymin, y1 = part.ymax;
             part.moveBy(vx, vy);
@@ -56,7 +57,8 @@ struct Trials {
     std::vector<double> centroidX;
 };
 
-bool trialFits(const MemberIndex& index, const Layout& layout, const Part& trial, double dx, double dy) {
+bool trialFits(const MemberIndex& index, EdgeBandsCache& cache, const Layout& layout, const Part& trial, double dx,
+               double dy) {
     const double xmin = trial.xmin + dx, xmax = trial.xmax + dx;
     const double ymin = trial.ymin + dy, ymax = trial.ymax + dy;
     constexpr double kSlack = 1e-10;
@@ -66,35 +68,39 @@ bool trialFits(const MemberIndex& index, const Layout& layout, const Part& trial
           within(ymax < e.ymax, ymax, e.ymax) && within(ymin > e.ymin, ymin, e.ymin)))
         return false;
     return index.forEachNear(Box{xmin, xmax, ymin, ymax},
-                             [&](const Part& member) { return compatibleShifted(trial, dx, dy, member); });
+                             [&](const Part& member) { return compatibleShifted(trial, dx, dy, member, cache); });
 }
 
 }  // namespace
 
 struct MovingPartCheck::Index {
     MemberIndex members;
+    EdgeBandsCache bands;
 };
 
 MovingPartCheck::MovingPartCheck(const Layout& layout, const Part& part)
-    : layout_(layout), part_(part), index_(std::make_unique<Index>(Index{MemberIndex(layout.parts)})) {}
+    : layout_(layout), part_(part), index_(std::make_unique<Index>(Index{MemberIndex(layout.parts), {}})) {}
 
 MovingPartCheck::~MovingPartCheck() = default;
 
-bool MovingPartCheck::valid() const { return validAgainst(index_->members, layout_, part_); }
+bool MovingPartCheck::valid() const { return validAgainst(index_->members, index_->bands, layout_, part_); }
 
 bool isPlacementValid(const Layout& layout, const Part& part) {
     if (!liesWithin(part, layout.extent)) return false;
     const MemberIndex index(layout.parts);
-    return validAgainst(index, layout, part);
+    EdgeBandsCache cache;
+    return validAgainst(index, cache, layout, part);
 }
 
 void slide(Layout& layout, Part& part, int dirX, int dirY) {
     const MemberIndex index(layout.parts);
-    slideWith(index, layout, part, dirX, dirY);
+    EdgeBandsCache cache;
+    slideWith(index, cache, layout, part, dirX, dirY);
 }
 
 void removeCoveredPoints(Layout& layout, const Part& part) {
     PackingPoints& points = layout.packingPoints;
+    EdgeBandsCache cache;
     const double ymin = part.outer.ymin, ymax = part.outer.ymax;
     size_t slot = points.firstSlotWithXAtLeast(part.outer.xmin);
     const size_t end = points.slotCount();
@@ -104,7 +110,7 @@ void removeCoveredPoints(Layout& layout, const Part& part) {
         // Within one column only the points inside the box can be covered.
         size_t s = points.firstSlotNotBefore(Point(x, ymin));
         for (; s < end && points.at(s).x == x && points.at(s).y <= ymax; ++s) {
-            if (points.isAlive(s) && coversPoint(part, x, points.at(s).y)) points.erase(s);
+            if (points.isAlive(s) && coversPoint(part, x, points.at(s).y, cache)) points.erase(s);
         }
         slot = points.firstSlotWithXAtLeast(std::nextafter(x, HUGE_VAL));
     }
@@ -131,6 +137,7 @@ void placePart(Layout& layout, Part& part) {
 
     TypeSlot* slot = layout.slotFor(part.name);
     const MemberIndex index(layout.parts);
+    EdgeBandsCache cache;
     PackingPoints& points = layout.packingPoints;
     const size_t end = points.slotCount();
 
@@ -142,7 +149,7 @@ void placePart(Layout& layout, Part& part) {
         const Point& p = points.at(s);
         const double dx = p.x - g.x, dy = p.y - g.y;
         for (int k = 0; k < rn; ++k) {
-            if (trialFits(index, layout, trials.copies[static_cast<size_t>(k)], dx, dy)) {
+            if (trialFits(index, cache, layout, trials.copies[static_cast<size_t>(k)], dx, dy)) {
                 best = dx + trials.centroidX[static_cast<size_t>(k)];
                 bestSlot = s;
                 bestK = k;
@@ -159,7 +166,7 @@ void placePart(Layout& layout, Part& part) {
         const double dx = q.x - g.x, dy = q.y - g.y;
         for (int j = 0; j < rn; ++j) {
             const double score = dx + trials.centroidX[static_cast<size_t>(j)];
-            if (score < best && trialFits(index, layout, trials.copies[static_cast<size_t>(j)], dx, dy)) {
+            if (score < best && trialFits(index, cache, layout, trials.copies[static_cast<size_t>(j)], dx, dy)) {
                 best = score;
                 bestSlot = s;
                 bestK = j;
@@ -170,8 +177,8 @@ void placePart(Layout& layout, Part& part) {
     const Point target = points.at(bestSlot);
     part.moveBy(target.x - g.x, target.y - g.y);
     part.rotateAbout(target, bestK * step);
-    slideWith(index, layout, part, -1, 0);
-    slideWith(index, layout, part, 0, -1);
+    slideWith(index, cache, layout, part, -1, 0);
+    slideWith(index, cache, layout, part, 0, -1);
     fast::removeCoveredPoints(layout, part);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "packing/FastEngine.h"
 #include "packing/GridLimits.h"
 #include "packing/Overlap.h"
 
@@ -50,10 +51,12 @@ bool renewPackingPoints(Layout& layout) {
 }
 
 void removeCoveredPoints(Layout& layout, const Part& part) {
+    if (!layout.useLiteralEngine) {
+        fast::removeCoveredPoints(layout, part);
+        return;
+    }
     PackingPoints& points = layout.packingPoints;
-    // Points left of the box fail the containment test's box prefilter, so the walk may start at xmin.
-    for (size_t slot = points.nextAlive(points.firstSlotWithXAtLeast(part.xmin)); slot < points.slotCount();
-         slot = points.nextAlive(slot + 1)) {
+    for (size_t slot = points.nextAlive(0); slot < points.slotCount(); slot = points.nextAlive(slot + 1)) {
         const Point& p = points.at(slot);
         if (p.x > part.xmax) break;
         if (coversPoint(part, p)) points.erase(slot);

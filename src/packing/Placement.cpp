@@ -140,9 +140,12 @@ void placePart(Layout& layout, Part& part) {
     size_t found = end;
     int bestOrientation = 0;
     double bestScore = 0.0;
-    const size_t start = typeSlot ? points.firstSlotNotBefore(typeSlot->resumePoint) : 0;
-    for (size_t slot = points.nextAlive(start); slot < end && found == end; slot = points.nextAlive(slot + 1)) {
+    for (size_t slot = points.nextAlive(0); slot < end && found == end; slot = points.nextAlive(slot + 1)) {
         const Point& p = points.at(slot);
+        if (typeSlot) {
+            const Point& r = typeSlot->resumePoint;
+            if (!(p.x > r.x || (p.x == r.x && p.y >= r.y))) continue;
+        }
         const double dx = p.x - g.x;
         const double dy = p.y - g.y;
         for (int k = 0; k < rn; ++k) {

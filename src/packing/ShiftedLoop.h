@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cmath>
+#include <utility>
 
 #include "geometry/Part.h"
+#include "packing/EdgeBands.h"
 
 namespace orvanest::fast {
 
@@ -13,6 +15,7 @@ struct ShiftedLoop {
     const Polygon* loop;
     double dx;
     double dy;
+    const EdgeBands* bands = nullptr;  // of the unmoved loop
 
     int count() const { return loop->count(); }
     double x(int i) const { return loop->vertex(i).x + dx; }
@@ -21,11 +24,19 @@ struct ShiftedLoop {
     double xmax() const { return loop->xmax + dx; }
     double ymin() const { return loop->ymin + dy; }
     double ymax() const { return loop->ymax + dy; }
+    // A height range of the view as a range of the unmoved loop, widened by more than the rounding of
+    // the shift, so that no edge that reaches the range is missed.
+    std::pair<double, double> unmoved(double lo, double hi) const {
+        const double slack = 1e-12 * (1.0 + std::fabs(lo) + std::fabs(hi) + std::fabs(dy) + std::fabs(loop->ymin) +
+                                      std::fabs(loop->ymax));
+        return {lo - dy - slack, hi - dy + slack};
+    }
 };
 
 // A loop where it is.
 struct PlacedLoop {
     const Polygon* loop;
+    const EdgeBands* bands = nullptr;
 
     int count() const { return loop->count(); }
     double x(int i) const { return loop->vertex(i).x; }
@@ -34,34 +45,44 @@ struct PlacedLoop {
     double xmax() const { return loop->xmax; }
     double ymin() const { return loop->ymin; }
     double ymax() const { return loop->ymax; }
+    std::pair<double, double> unmoved(double lo, double hi) const { return {lo, hi}; }
 };
 
-// Crossing number with the half-open rule; the same arithmetic as the plain test.
+// The comparisons std::min and std::max make, inline.
+inline double lesser(double a, double b) { return b < a ? b : a; }
+inline double greater(double a, double b) { return a < b ? b : a; }
+
+// Crossing number with the half-open rule; the same arithmetic as the plain test. With bands only the
+// edges that reach the point's height are read; the others never count.
 template <typename Loop>
 bool containsPoint(const Loop& loop, double px, double py) {
     if (px < loop.xmin() || px > loop.xmax() || py < loop.ymin() || py > loop.ymax()) return false;
     const int n = loop.count();
     bool inside = false;
-    for (int i = 0; i < n; ++i) {
+    auto edge = [&](int i) {
         const int j = i + 1 == n ? 0 : i + 1;
         const double x1 = loop.x(i), y1 = loop.y(i);
         const double x2 = loop.x(j), y2 = loop.y(j);
-        const double lo = y1 < y2 ? y1 : y2;
-        const double hi = y1 < y2 ? y2 : y1;
-        if (!(lo <= py && py < hi)) continue;
+        if (!(lesser(y1, y2) <= py && py < greater(y1, y2))) return;
         if (std::fabs(x1 - x2) < 1e-10) {
             if (px < x1) inside = !inside;
         } else {
             const double xi = -((x1 - x2) * py + ((x2 - x1) * y1 - (y2 - y1) * x1)) / (y2 - y1);
             if (xi > px) inside = !inside;
         }
+    };
+    if (loop.bands) {
+        const auto [lo, hi] = loop.unmoved(py, py);
+        loop.bands->forEach(lo, hi, edge);
+    } else {
+        for (int i = 0; i < n; ++i) edge(i);
     }
     return inside;
 }
 
 inline bool segmentsCross(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4) {
-    if (!(std::fmin(x3, x4) <= std::fmax(x1, x2) && std::fmin(x1, x2) <= std::fmax(x3, x4) &&
-          std::fmin(y3, y4) <= std::fmax(y1, y2) && std::fmin(y1, y2) <= std::fmax(y3, y4)))
+    if (!(lesser(x3, x4) <= greater(x1, x2) && lesser(x1, x2) <= greater(x3, x4) && lesser(y3, y4) <= greater(y1, y2) &&
+          lesser(y1, y2) <= greater(y3, y4)))
         return false;
     const double d1 = (y3 - y1) * (x2 - x1) - (x3 - x1) * (y2 - y1);
     const double d2 = (y4 - y1) * (x2 - x1) - (x4 - x1) * (y2 - y1);
@@ -72,7 +93,8 @@ inline bool segmentsCross(double x1, double y1, double x2, double y2, double x3,
 }
 
 // Some edge of `a` meets some edge of `b`. An edge whose box misses the other loop's box cannot meet any
-// of its edges (their boxes lie inside it), so only the edges that reach into both boxes are paired.
+// of its edges (their boxes lie inside it), so only the edges that reach into both boxes are paired, and
+// with bands only the edges of `b` at the heights the edge of `a` spans.
 template <typename A, typename B>
 bool edgesCross(const A& a, const B& b) {
     const double bx0 = b.xmin(), bx1 = b.xmax(), by0 = b.ymin(), by1 = b.ymax();
@@ -82,16 +104,23 @@ bool edgesCross(const A& a, const B& b) {
     for (int i = 0; i < n; ++i) {
         const int i2 = i + 1 == n ? 0 : i + 1;
         const double x1 = a.x(i), y1 = a.y(i), x2 = a.x(i2), y2 = a.y(i2);
-        if (std::fmax(x1, x2) < bx0 || std::fmin(x1, x2) > bx1 || std::fmax(y1, y2) < by0 || std::fmin(y1, y2) > by1)
-            continue;
-        for (int j = 0; j < m; ++j) {
+        const double lo = lesser(y1, y2), hi = greater(y1, y2);
+        if (greater(x1, x2) < bx0 || lesser(x1, x2) > bx1 || hi < by0 || lo > by1) continue;
+        bool crossed = false;
+        auto pair = [&](int j) {
+            if (crossed) return;
             const int j2 = j + 1 == m ? 0 : j + 1;
             const double x3 = b.x(j), y3 = b.y(j), x4 = b.x(j2), y4 = b.y(j2);
-            if (std::fmax(x3, x4) < ax0 || std::fmin(x3, x4) > ax1 || std::fmax(y3, y4) < ay0 ||
-                std::fmin(y3, y4) > ay1)
-                continue;
-            if (segmentsCross(x1, y1, x2, y2, x3, y3, x4, y4)) return true;
+            if (greater(x3, x4) < ax0 || lesser(x3, x4) > ax1 || greater(y3, y4) < ay0 || lesser(y3, y4) > ay1) return;
+            crossed = segmentsCross(x1, y1, x2, y2, x3, y3, x4, y4);
+        };
+        if (b.bands) {
+            const auto [qlo, qhi] = b.unmoved(lo, hi);
+            b.bands->forEach(qlo, qhi, pair);
+        } else {
+            for (int j = 0; j < m && !crossed; ++j) pair(j);
         }
+        if (crossed) return true;
     }
     return false;
 }
@@ -122,27 +151,28 @@ bool containsAll(const Hole& hole, const Loop& loop) {
 }
 
 // The compatibility rule of part `a` (seen through `view`) against part `b` where it lies: outer loops
-// separate, or one part's outer vertices all inside a hole of the other.
+// separate, or one part's outer vertices all inside a hole of the other. `b`'s loops read their bands
+// from the cache.
 template <typename View>
-bool compatible(const Part& a, const View& view, const Part& b) {
+bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& cache) {
     const auto outerA = view(a.outer);
-    const PlacedLoop outerB{&b.outer};
+    const PlacedLoop outerB{&b.outer, cache.of(b.outer)};
     if (separateFrom(outerA, outerB)) return true;
     for (const Polygon& hole : a.inners)
         if (containsAll(view(hole), outerB)) return true;
     for (const Polygon& hole : b.inners)
-        if (containsAll(PlacedLoop{&hole}, outerA)) return true;
+        if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return true;
     return false;
 }
 
-// `a` moved by (dx, dy) against `b`.
-inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b) {
-    return compatible(a, [dx, dy](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy}; }, b);
+// `a`, a trial copy that stays unmoved, shifted by (dx, dy), against `b`.
+inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache) {
+    return compatible(a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache);
 }
 
-// `a` where it lies against `b`.
-inline bool compatiblePlaced(const Part& a, const Part& b) {
-    return compatible(a, [](const Polygon& loop) { return PlacedLoop{&loop}; }, b);
+// `a`, which moves between calls (so it has no bands), where it lies against `b`.
+inline bool compatiblePlaced(const Part& a, const Part& b, EdgeBandsCache& cache) {
+    return compatible(a, [](const Polygon& loop) { return PlacedLoop{&loop, nullptr}; }, b, cache);
 }
 
 }  // namespace orvanest::fast

@@ -1,0 +1,35 @@
+#include "packing/EdgeBands.h"
+
+#include <algorithm>
+
+namespace orvanest::fast {
+
+EdgeBands::EdgeBands(const Polygon& loop) {
+    const int n = loop.count();
+    y0_ = loop.ymin;
+    const double span = loop.ymax - loop.ymin;
+    bands_ = std::clamp(n / 2, 1, 1024);
+    height_ = span > 0 && std::isfinite(span) ? span / bands_ : 1.0;
+    if (!(span > 0) || !std::isfinite(span)) bands_ = 1;
+    std::vector<std::uint32_t> counts(static_cast<size_t>(bands_) + 1, 0);
+    firstBand_.resize(static_cast<size_t>(n));
+    auto range = [&](int i) {
+        const Point& a = loop.vertex(i);
+        const Point& b = loop.vertex(i + 1 == n ? 0 : i + 1);
+        return std::pair<int, int>(band(std::min(a.y, b.y)), band(std::max(a.y, b.y)));
+    };
+    for (int i = 0; i < n; ++i) {
+        const auto [b0, b1] = range(i);
+        firstBand_[static_cast<size_t>(i)] = b0;
+        for (int b = b0; b <= b1; ++b) ++counts[static_cast<size_t>(b) + 1];
+    }
+    for (size_t b = 1; b < counts.size(); ++b) counts[b] += counts[b - 1];
+    start_ = counts;
+    entries_.resize(counts.back());
+    for (int i = 0; i < n; ++i) {
+        const auto [b0, b1] = range(i);
+        for (int b = b0; b <= b1; ++b) entries_[counts[static_cast<size_t>(b)]++] = static_cast<std::uint32_t>(i);
+    }
+}
+
+}  // namespace orvanest::fast
