@@ -33,8 +33,10 @@ std::filesystem::path freshFolder(const std::string& stem) {
 }  // namespace
 
 ToolRun runBatchTool(const std::filesystem::path& folder, const std::vector<std::string>& args) {
-    const std::filesystem::path outPath = folder / ".tool-out";
-    const std::filesystem::path errPath = folder / ".tool-err";
+    // The captured output goes elsewhere: the working folder may refuse writes.
+    const TemporaryFolder capture;
+    const std::filesystem::path outPath = capture.path() / "out";
+    const std::filesystem::path errPath = capture.path() / "err";
     std::string command = "cd " + shellQuoted(folder.string()) + " && " + shellQuoted(ORVANEST_BATCH_TOOL);
     for (const std::string& arg : args) command += " " + shellQuoted(arg);
     command += " > " + shellQuoted(outPath.string()) + " 2> " + shellQuoted(errPath.string()) + " < /dev/null";
@@ -43,9 +45,6 @@ ToolRun runBatchTool(const std::filesystem::path& folder, const std::vector<std:
     run.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = readFile(outPath.string());
     run.err = readFile(errPath.string());
-    std::error_code ec;
-    std::filesystem::remove(outPath, ec);
-    std::filesystem::remove(errPath, ec);
     return run;
 }
 
@@ -80,15 +79,64 @@ void SmallFileSystem::fill() const {
     std::fclose(filler);
 }
 
+namespace {
+
+// Whether files can still be created in the folder (root can, whatever the permissions say).
 bool folderStaysWritable(const std::filesystem::path& folder) {
     const std::filesystem::path probe = folder / ".write-probe";
-    std::ofstream out(probe);
-    const bool written = static_cast<bool>(out << "probe" << std::flush);
-    out.close();
+    bool written = false;
+    {
+        std::ofstream out(probe);
+        written = static_cast<bool>(out << "probe" << std::flush);
+    }
     std::error_code ec;
     std::filesystem::remove(probe, ec);
     return written;
 }
+
+void writeFiles(const std::filesystem::path& folder, const std::vector<std::pair<std::string, std::string>>& files) {
+    for (const auto& [name, content] : files) std::ofstream(folder / name, std::ios::binary) << content;
+}
+
+}  // namespace
+
+BrokenFolder::BrokenFolder(Breakage breakage, const std::vector<std::pair<std::string, std::string>>& files) {
+    if (breakage == Breakage::ReadOnly) {
+        path_ = plain_.path();
+        writeFiles(path_, files);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                                std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+        if (!folderStaysWritable(path_)) {
+            ready_ = true;
+            return;
+        }
+        // Permissions do not stop this process: a read-only mount does.
+        if (!tmpfs_.mounted()) {
+            reason_ = "the folder stays writable without its write permission (running as root), and " + tmpfs_.reason();
+            return;
+        }
+        path_ = tmpfs_.path();
+        writeFiles(path_, files);
+        if (!tmpfs_.makeReadOnly()) {
+            reason_ = "the folder stays writable without its write permission, and " + tmpfs_.reason();
+            return;
+        }
+        ready_ = !folderStaysWritable(path_);
+        if (!ready_) reason_ = "even a read-only mount stays writable";
+        return;
+    }
+    if (!tmpfs_.mounted()) {
+        reason_ = tmpfs_.reason();
+        return;
+    }
+    path_ = tmpfs_.path();
+    writeFiles(path_, files);
+    tmpfs_.fill();
+    ready_ = !folderStaysWritable(path_);
+    if (!ready_) reason_ = "the filled tmpfs still takes a write";
+}
+
+std::string breakageName(Breakage breakage) { return breakage == Breakage::ReadOnly ? "ReadOnlyFolder" : "FullDisk"; }
 
 std::vector<std::string> fileNames(const std::filesystem::path& folder) {
     std::vector<std::string> names;

@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "layout/Layout.h"
+#include "support/TestJobs.h"
 
 namespace orvanest::testing {
 
@@ -41,9 +43,28 @@ private:
     std::string reason_;
 };
 
-// Whether a process can still create files in the folder after its write permission was taken away
-// (root can); the probe file is removed again.
-bool folderStaysWritable(const std::filesystem::path& folder);
+// A folder that refuses writes: read-only, or on a file system with no space left. It holds the given
+// files, written before it broke. Where the machine cannot make one (root writes through permissions;
+// a tmpfs needs a mount), `ready()` is false and `reason()` says why.
+enum class Breakage { ReadOnly, Full };
+class BrokenFolder {
+public:
+    BrokenFolder(Breakage breakage, const std::vector<std::pair<std::string, std::string>>& files);
+
+    bool ready() const { return ready_; }
+    const std::string& reason() const { return reason_; }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    TemporaryFolder plain_;
+    SmallFileSystem tmpfs_{256 * 1024};
+    std::filesystem::path path_;
+    bool ready_ = false;
+    std::string reason_;
+};
+
+// A name for test output: "ReadOnlyFolder" or "FullDisk".
+std::string breakageName(Breakage breakage);
 
 // Every file name in the folder, sorted: shows a temporary file left behind.
 std::vector<std::string> fileNames(const std::filesystem::path& folder);
