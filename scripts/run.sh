@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANEST_BUILD_TESTS=OFF -DORVANEST_BUILD_BENCHMARKS=OFF > /dev/null
 cmake --build build/run
 job="${1:-samples/sample-job.txt}"
-exec ./build/run/src/batch/orvanest-batch "$job" --method points
+# Further arguments go to the window (for example --list, or --screenshot PATH for scripts).
+exec ./build/run/src/platform/qt/orvanest "$job" "${@:2}"
