@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "packing/MemberIndex.h"
+#include "packing/SearchWorker.h"
 #include "packing/PackingPointGrid.h"
 #include "packing/ShiftedLoop.h"
 
@@ -20,8 +23,9 @@ bool coversPoint(const Part& part, double x, double y, EdgeBandsCache& cache) {
 
 bool validAgainst(const MemberIndex& index, EdgeBandsCache& cache, const Layout& layout, const Part& part) {
     if (!liesWithin(part, layout.extent)) return false;
+    VertexHint hint;
     return index.forEachNear(Box{part.xmin, part.xmax, part.ymin, part.ymax}, [&](const Part& member) {
-        return &member == &part || compatiblePlaced(part, member, cache);
+        return &member == &part || compatiblePlaced(part, member, cache, hint);
     });
 }
 
@@ -56,20 +60,6 @@ struct Trials {
     std::vector<Part> copies;
     std::vector<double> centroidX;
 };
-
-bool trialFits(const MemberIndex& index, EdgeBandsCache& cache, const Layout& layout, const Part& trial, double dx,
-               double dy) {
-    const double xmin = trial.xmin + dx, xmax = trial.xmax + dx;
-    const double ymin = trial.ymin + dy, ymax = trial.ymax + dy;
-    constexpr double kSlack = 1e-10;
-    const Extent& e = layout.extent;
-    auto within = [](bool strict, double a, double b) { return strict || std::fabs(a - b) < kSlack; };
-    if (!(within(xmax < e.xmax, xmax, e.xmax) && within(xmin > e.xmin, xmin, e.xmin) &&
-          within(ymax < e.ymax, ymax, e.ymax) && within(ymin > e.ymin, ymin, e.ymin)))
-        return false;
-    return index.forEachNear(Box{xmin, xmax, ymin, ymax},
-                             [&](const Part& member) { return compatibleShifted(trial, dx, dy, member, cache); });
-}
 
 }  // namespace
 
@@ -117,6 +107,182 @@ void removeCoveredPoints(Layout& layout, const Part& part) {
     points.compactIfSparse();
 }
 
+namespace {
+
+// One thread's means of testing trials: its own band cache, vertex hints and visit marks.
+class TrialTester {
+public:
+    TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials)
+        : index_(index), layout_(layout), trials_(trials), hints_(trials.copies.size()), scratch_(index.scratch()) {}
+
+    bool fits(int k, double dx, double dy) {
+        const Part& trial = trials_.copies[static_cast<size_t>(k)];
+        const double xmin = trial.xmin + dx, xmax = trial.xmax + dx;
+        const double ymin = trial.ymin + dy, ymax = trial.ymax + dy;
+        constexpr double kSlack = 1e-10;
+        const Extent& e = layout_.extent;
+        auto within = [](bool strict, double a, double b) { return strict || std::fabs(a - b) < kSlack; };
+        if (!(within(xmax < e.xmax, xmax, e.xmax) && within(xmin > e.xmin, xmin, e.xmin) &&
+              within(ymax < e.ymax, ymax, e.ymax) && within(ymin > e.ymin, ymin, e.ymin)))
+            return false;
+        VertexHint& hint = hints_[static_cast<size_t>(k)];
+        return index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
+            return compatibleShifted(trial, dx, dy, member, cache_, hint);
+        });
+    }
+
+private:
+    const MemberIndex& index_;
+    const Layout& layout_;
+    const Trials& trials_;
+    EdgeBandsCache cache_;
+    std::vector<VertexHint> hints_;
+    MemberIndex::Scratch scratch_;
+};
+
+// Trial outcomes of one batch of packing points, orientation by orientation.
+enum Outcome : unsigned char { kUntested = 0, kFits = 1, kFails = 2 };
+
+struct Batch {
+    std::vector<size_t> slots;
+    std::vector<unsigned char> outcomes;  // slots.size() x RN
+
+    void collect(const PackingPoints& points, size_t& slot, size_t limit, int rn) {
+        slots.clear();
+        const size_t end = points.slotCount();
+        for (slot = points.nextAlive(slot); slot < end && slots.size() < limit; slot = points.nextAlive(slot + 1))
+            slots.push_back(slot);
+        outcomes.assign(slots.size() * static_cast<size_t>(rn), kUntested);
+    }
+};
+
+// Searches below this many live points, or on a single core, stay on the calling thread.
+constexpr int kParallelPointMinimum = 4096;
+
+// The candidate search of one placement, split over two threads when it is large enough. Every
+// decision (first fit, the stop rule, strict improvement) is taken in candidate order by the caller;
+// the threads only work out, ahead of it, whether trials fit.
+class PlacementSearch {
+public:
+    PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d)
+        : layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
+          main_(index, layout, trials) {
+        if (layout.packingPoints.count() >= kParallelPointMinimum && std::thread::hardware_concurrency() > 1) {
+            second_.emplace(index, layout, trials);
+            worker_.emplace();
+        }
+    }
+
+    // First fit from `start`: answers the slot (slotCount() when none) and sets the orientation.
+    size_t firstFit(size_t start, int& orientation) {
+        const PackingPoints& points = layout_.packingPoints;
+        const size_t end = points.slotCount();
+        if (!worker_) {
+            for (size_t s = points.nextAlive(start); s < end; s = points.nextAlive(s + 1)) {
+                const Point& p = points.at(s);
+                for (int k = 0; k < rn_; ++k)
+                    if (main_.fits(k, p.x - g_.x, p.y - g_.y)) return orientation = k, s;
+            }
+            return end;
+        }
+        size_t next = start;
+        size_t size = 16;
+        while (next < end) {
+            batch_.collect(points, next, size, rn_);
+            const size_t half = (batch_.slots.size() + 1) / 2;
+            int foundSecond = -1;
+            worker_->run([&] { foundSecond = firstFitIn(*second_, half, batch_.slots.size()); });
+            const int foundMain = firstFitIn(main_, 0, half);
+            worker_->wait();
+            const int found = foundMain >= 0 ? foundMain : foundSecond;
+            if (found >= 0) {
+                orientation = found % rn_;
+                return batch_.slots[static_cast<size_t>(found / rn_)];
+            }
+            size = std::min<size_t>(size * 2, 2048);
+        }
+        return end;
+    }
+
+    // Improvement from `start` (the first fit's slot) with `best` its score.
+    void improve(size_t start, double& best, size_t& bestSlot, int& bestK) {
+        const PackingPoints& points = layout_.packingPoints;
+        const size_t end = points.slotCount();
+        if (!worker_) {
+            for (size_t s = start; s < end; s = points.nextAlive(s + 1)) {
+                const Point& q = points.at(s);
+                if (q.x - d_ > best) return;
+                const double dx = q.x - g_.x, dy = q.y - g_.y;
+                for (int j = 0; j < rn_; ++j) {
+                    const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
+                    if (score < best && main_.fits(j, dx, dy)) best = score, bestSlot = s, bestK = j;
+                }
+            }
+            return;
+        }
+        size_t next = start;
+        size_t size = 16;
+        while (next < end) {
+            batch_.collect(points, next, size, rn_);
+            // Trials at or above the best known now cannot win later either: the best only falls.
+            const double threshold = best;
+            const size_t half = (batch_.slots.size() + 1) / 2;
+            worker_->run([&] { outcomesIn(*second_, half, batch_.slots.size(), threshold); });
+            outcomesIn(main_, 0, half, threshold);
+            worker_->wait();
+            for (size_t i = 0; i < batch_.slots.size(); ++i) {
+                const Point& q = points.at(batch_.slots[i]);
+                if (q.x - d_ > best) return;
+                const double dx = q.x - g_.x;
+                for (int j = 0; j < rn_; ++j) {
+                    const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
+                    if (score < best && batch_.outcomes[i * static_cast<size_t>(rn_) + static_cast<size_t>(j)] == kFits)
+                        best = score, bestSlot = batch_.slots[i], bestK = j;
+                }
+            }
+            size = std::min<size_t>(size * 2, 2048);
+        }
+    }
+
+private:
+    // The first fitting trial among batch points [from, to), as point * RN + orientation, or -1.
+    int firstFitIn(TrialTester& tester, size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) {
+            const Point& p = layout_.packingPoints.at(batch_.slots[i]);
+            for (int k = 0; k < rn_; ++k)
+                if (tester.fits(k, p.x - g_.x, p.y - g_.y)) return static_cast<int>(i) * rn_ + k;
+        }
+        return -1;
+    }
+
+    // Outcomes of every trial among batch points [from, to) that could still improve on `threshold`.
+    void outcomesIn(TrialTester& tester, size_t from, size_t to, double threshold) {
+        for (size_t i = from; i < to; ++i) {
+            const Point& q = layout_.packingPoints.at(batch_.slots[i]);
+            if (q.x - d_ > threshold) return;
+            const double dx = q.x - g_.x, dy = q.y - g_.y;
+            for (int j = 0; j < rn_; ++j) {
+                const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
+                if (score < threshold)
+                    batch_.outcomes[i * static_cast<size_t>(rn_) + static_cast<size_t>(j)] =
+                        tester.fits(j, dx, dy) ? kFits : kFails;
+            }
+        }
+    }
+
+    const Layout& layout_;
+    const Trials& trials_;
+    const Point g_;
+    const double d_;
+    const int rn_;
+    TrialTester main_;
+    std::optional<TrialTester> second_;
+    std::optional<SearchWorker> worker_;
+    Batch batch_;
+};
+
+}  // namespace
+
 void placePart(Layout& layout, Part& part) {
     if (layout.rn < 1) return;
     const Point g = referenceVertex(part);
@@ -137,46 +303,24 @@ void placePart(Layout& layout, Part& part) {
 
     TypeSlot* slot = layout.slotFor(part.name);
     const MemberIndex index(layout.parts);
-    EdgeBandsCache cache;
     PackingPoints& points = layout.packingPoints;
     const size_t end = points.slotCount();
-
-    size_t s = slot ? points.firstSlotNotBefore(slot->resumePoint) : 0;
-    double best = 0.0;
     size_t bestSlot = end;
     int bestK = 0;
-    for (s = points.nextAlive(s); s < end && bestSlot == end; s = points.nextAlive(s + 1)) {
-        const Point& p = points.at(s);
-        const double dx = p.x - g.x, dy = p.y - g.y;
-        for (int k = 0; k < rn; ++k) {
-            if (trialFits(index, cache, layout, trials.copies[static_cast<size_t>(k)], dx, dy)) {
-                best = dx + trials.centroidX[static_cast<size_t>(k)];
-                bestSlot = s;
-                bestK = k;
-                break;
-            }
-        }
-    }
-    if (bestSlot == end) return;
-    if (slot) slot->resumePoint = points.at(bestSlot);
-
-    for (s = bestSlot; s < end; s = points.nextAlive(s + 1)) {
-        const Point& q = points.at(s);
-        if (q.x - d > best) break;
-        const double dx = q.x - g.x, dy = q.y - g.y;
-        for (int j = 0; j < rn; ++j) {
-            const double score = dx + trials.centroidX[static_cast<size_t>(j)];
-            if (score < best && trialFits(index, cache, layout, trials.copies[static_cast<size_t>(j)], dx, dy)) {
-                best = score;
-                bestSlot = s;
-                bestK = j;
-            }
-        }
+    {
+        PlacementSearch search(index, layout, trials, g, d);
+        bestSlot = search.firstFit(slot ? points.firstSlotNotBefore(slot->resumePoint) : 0, bestK);
+        if (bestSlot == end) return;
+        if (slot) slot->resumePoint = points.at(bestSlot);
+        const Point& first = points.at(bestSlot);
+        double best = (first.x - g.x) + trials.centroidX[static_cast<size_t>(bestK)];
+        search.improve(bestSlot, best, bestSlot, bestK);
     }
 
     const Point target = points.at(bestSlot);
     part.moveBy(target.x - g.x, target.y - g.y);
     part.rotateAbout(target, bestK * step);
+    EdgeBandsCache cache;
     slideWith(index, cache, layout, part, -1, 0);
     slideWith(index, cache, layout, part, 0, -1);
     fast::removeCoveredPoints(layout, part);

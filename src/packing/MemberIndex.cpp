@@ -30,6 +30,7 @@ MemberIndex::MemberIndex(const PartList& parts) {
     if (n == 0) {
         x0_ = 1, x1_ = 0;  // an empty range: no query meets it
         cellStart_.assign(2, 0);
+        ownScratch_ = scratch();
         return;
     }
     // Cells about the size of an average part, at most a few per member.
@@ -42,6 +43,8 @@ MemberIndex::MemberIndex(const PartList& parts) {
     rows_ = static_cast<int>(std::min(4096.0, std::floor(spanY / ch) + 1));
     cellWidth_ = spanX / columns_;
     cellHeight_ = spanY / rows_;
+    inverseCellWidth_ = 1.0 / cellWidth_;
+    inverseCellHeight_ = 1.0 / cellHeight_;
     const size_t cells = static_cast<size_t>(columns_) * static_cast<size_t>(rows_);
     std::vector<std::uint32_t> counts(cells + 1, 0);
     auto forCells = [&](const Box& b, auto&& f) {
@@ -54,18 +57,7 @@ MemberIndex::MemberIndex(const PartList& parts) {
     cellStart_ = counts;
     entries_.resize(counts[cells]);
     for (std::uint32_t m = 0; m < n; ++m) forCells(boxes_[m], [&](size_t cell) { entries_[counts[cell]++] = m; });
-    seen_.assign(n, 0);
-}
-
-// Monotone in x, so a closed box meeting another covers a common cell.
-int MemberIndex::cellX(double x) const {
-    const double c = std::floor((x - x0_) / cellWidth_);
-    return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(columns_ - 1)));
-}
-
-int MemberIndex::cellY(double y) const {
-    const double c = std::floor((y - y0_) / cellHeight_);
-    return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(rows_ - 1)));
+    ownScratch_ = scratch();
 }
 
 }  // namespace orvanest::fast

@@ -20,9 +20,23 @@ class MemberIndex {
 public:
     explicit MemberIndex(const PartList& parts);
 
+    // Per-thread marks of the members already visited by one query.
+    struct Scratch {
+        std::vector<std::uint32_t> seen;
+        std::uint32_t stamp = 0;
+    };
+    Scratch scratch() const { return Scratch{std::vector<std::uint32_t>(members_.size(), 0), 0}; }
+
     // Visits members near `box` until `visit` answers false; answers false then, true otherwise.
     template <typename Visit>
     bool forEachNear(const Box& box, Visit&& visit) const {
+        return forEachNear(box, ownScratch_, visit);
+    }
+
+    template <typename Visit>
+    bool forEachNear(const Box& box, Scratch& scratch, Visit&& visit) const {
+        std::vector<std::uint32_t>& seen_ = scratch.seen;
+        std::uint32_t& stamp_ = scratch.stamp;
         for (const Part* part : unbounded_)
             if (!visit(*part)) return false;
         if (!(box.xmax >= x0_ && box.xmin <= x1_ && box.ymax >= y0_ && box.ymin <= y1_)) return true;
@@ -49,8 +63,17 @@ public:
     }
 
 private:
-    int cellX(double x) const;
-    int cellY(double y) const;
+    // Monotone in x and y, so a closed box meeting another covers a common cell.
+    int cellX(double x) const {
+        const double c = (x - x0_) * inverseCellWidth_;
+        if (!(c >= 1.0)) return 0;
+        return c >= columns_ ? columns_ - 1 : static_cast<int>(c);
+    }
+    int cellY(double y) const {
+        const double c = (y - y0_) * inverseCellHeight_;
+        if (!(c >= 1.0)) return 0;
+        return c >= rows_ ? rows_ - 1 : static_cast<int>(c);
+    }
 
     std::vector<const Part*> members_;
     std::vector<Box> boxes_;
@@ -60,8 +83,8 @@ private:
     double x0_ = 0, x1_ = 0, y0_ = 0, y1_ = 0;
     double cellWidth_ = 1, cellHeight_ = 1;
     int columns_ = 1, rows_ = 1;
-    mutable std::vector<std::uint32_t> seen_;
-    mutable std::uint32_t stamp_ = 0;
+    double inverseCellWidth_ = 1, inverseCellHeight_ = 1;
+    mutable Scratch ownScratch_;
 };
 
 }  // namespace orvanest::fast

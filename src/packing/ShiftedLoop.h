@@ -133,13 +133,32 @@ bool boxesQuickAccept(const A& a, const B& b) {
            aymin > bymax || std::fabs(aymin - bymax) < 1e-5 || aymax < bymin || std::fabs(aymax - bymin) < 1e-5;
 }
 
+// Where the last vertex found inside the other loop was: neighbouring trials usually overlap through the
+// same vertex, and which vertex is found first does not change the answer.
+struct VertexHint {
+    int a = 0;
+    int b = 0;
+};
+
+// Some vertex of `vertices` lies inside `loop`; the search starts at `hint` and wraps around.
+template <typename V, typename L>
+bool anyVertexInside(const V& vertices, const L& loop, int& hint) {
+    const int n = vertices.count();
+    if (hint >= n) hint = 0;
+    for (int k = 0, i = hint; k < n; ++k, i = i + 1 == n ? 0 : i + 1) {
+        if (containsPoint(loop, vertices.x(i), vertices.y(i))) {
+            hint = i;
+            return true;
+        }
+    }
+    return false;
+}
+
 template <typename A, typename B>
-bool separateFrom(const A& a, const B& b) {
+bool separateFrom(const A& a, const B& b, VertexHint& hint) {
     if (boxesQuickAccept(a, b)) return true;
-    for (int i = 0; i < a.count(); ++i)
-        if (containsPoint(b, a.x(i), a.y(i))) return false;
-    for (int i = 0; i < b.count(); ++i)
-        if (containsPoint(a, b.x(i), b.y(i))) return false;
+    if (anyVertexInside(a, b, hint.a)) return false;
+    if (anyVertexInside(b, a, hint.b)) return false;
     return !edgesCross(a, b);
 }
 
@@ -154,10 +173,10 @@ bool containsAll(const Hole& hole, const Loop& loop) {
 // separate, or one part's outer vertices all inside a hole of the other. `b`'s loops read their bands
 // from the cache.
 template <typename View>
-bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& cache) {
+bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& cache, VertexHint& hint) {
     const auto outerA = view(a.outer);
     const PlacedLoop outerB{&b.outer, cache.of(b.outer)};
-    if (separateFrom(outerA, outerB)) return true;
+    if (separateFrom(outerA, outerB, hint)) return true;
     for (const Polygon& hole : a.inners)
         if (containsAll(view(hole), outerB)) return true;
     for (const Polygon& hole : b.inners)
@@ -166,13 +185,15 @@ bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& 
 }
 
 // `a`, a trial copy that stays unmoved, shifted by (dx, dy), against `b`.
-inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache) {
-    return compatible(a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache);
+inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache,
+                              VertexHint& hint) {
+    return compatible(
+        a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache, hint);
 }
 
 // `a`, which moves between calls (so it has no bands), where it lies against `b`.
-inline bool compatiblePlaced(const Part& a, const Part& b, EdgeBandsCache& cache) {
-    return compatible(a, [](const Polygon& loop) { return PlacedLoop{&loop, nullptr}; }, b, cache);
+inline bool compatiblePlaced(const Part& a, const Part& b, EdgeBandsCache& cache, VertexHint& hint) {
+    return compatible(a, [](const Polygon& loop) { return PlacedLoop{&loop, nullptr}; }, b, cache, hint);
 }
 
 }  // namespace orvanest::fast
