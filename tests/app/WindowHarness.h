@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +28,20 @@ public:
     std::vector<std::pair<int, bool>> menuChecks;
     int dialogsOpened = 0;
     bool toneHeld = false;
+};
+
+// Runs the scope in another current directory, for the files the program writes beside itself.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::filesystem::path& path) : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(path);
+    }
+    ~CurrentDirectory() { std::filesystem::current_path(previous_); }
+    CurrentDirectory(const CurrentDirectory&) = delete;
+    CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+private:
+    std::filesystem::path previous_;
 };
 
 // A created 800 x 600 window; `open` loads a job through the menu as a user does.
