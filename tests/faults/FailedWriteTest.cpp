@@ -45,6 +45,39 @@ TEST_P(FailedWrite, ATimingFileThatCannotBeWrittenIsReportedAndThePackingStands)
     EXPECT_EQ(testing::fileNames(folder.path()), namesBefore);
 }
 
+TEST_P(FailedWrite, TheWritersReportTheFileAndKeepWhatWasThere) {
+    struct Output {
+        const char* option;
+        const char* file;     // in the broken folder
+        bool folderArgument;  // the option takes the folder, not the file
+        const char* message;
+    };
+    const Output outputs[] = {
+        {"--dxf", "layout.dxf", false, "排样文件输出失败!"},
+        {"--report", "Report.txt", false, "report file open error!"},
+        {"--export-parts", "platex2.dxf", true, "排样文件输出失败!"},
+        {"--svg", "layout.svg", false, "排样文件输出失败!"},
+    };
+    std::vector<std::pair<std::string, std::string>> oldFiles;
+    for (const Output& output : outputs) oldFiles.emplace_back(output.file, kOldContent);
+    const BrokenFolder folder(GetParam(), oldFiles);
+    if (!folder.ready()) GTEST_SKIP() << folder.reason();
+    testing::TemporaryFolder work;
+    const std::string job = work.write("job.txt", testing::kMinimalJob);
+    const auto namesBefore = testing::fileNames(folder.path());
+    for (const Output& output : outputs) {
+        const std::string target = (folder.path() / output.file).string();
+        const std::string argument = output.folderArgument ? folder.path().string() : target;
+        const testing::ToolRun run = testing::runBatchTool(work.path(), {job, output.option, argument});
+        EXPECT_EQ(run.status, 1) << output.option << "\n" << run.err;
+        // The message names the file and says why, for example "Read-only file system".
+        const std::string expected = std::string("Warning!: ") + output.message + " (" + target + ": ";
+        EXPECT_NE(run.err.find(expected), std::string::npos) << output.option << "\n" << run.err;
+        EXPECT_EQ(testing::readFile(target), kOldContent) << output.option;
+        EXPECT_EQ(testing::fileNames(folder.path()), namesBefore) << output.option;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Breakages, FailedWrite, ::testing::Values(Breakage::ReadOnly, Breakage::Full),
                          [](const ::testing::TestParamInfo<Breakage>& row) { return testing::breakageName(row.param); });
 
