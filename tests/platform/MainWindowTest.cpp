@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <deque>
 #include <set>
@@ -337,6 +339,24 @@ private slots:
         h.key(Qt::Key_Right);
         QVERIFY(top.xmin >= before);
         QVERIFY(liesWithin(top, h.layout().extent));
+    }
+
+    void animationWaitsWhileAModalMessageIsUp() {
+        Harness h;
+        h.open(kPlates);
+        h.key(Qt::Key_A, Qt::ShiftModifier);
+        h.key(Qt::Key_D);
+        QMessageBox box(QMessageBox::Information, kNoticeCaption, "modal");
+        box.setWindowModality(Qt::ApplicationModal);
+        int placedWhileUp = -1;
+        QTimer::singleShot(600, &box, [&] {
+            placedWhileUp = 0;
+            for (const Part& part : h.layout().parts) placedWhileUp += liesWithin(part, h.layout().extent);
+            box.accept();
+        });
+        box.exec();
+        QCOMPARE(placedWhileUp, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.commands().state().animating, 15000);
     }
 
     void startUpOptions_data() {

@@ -1,6 +1,7 @@
 #include "platform/qt/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -37,7 +38,11 @@ MainWindow::MainWindow() : platform_(this), commands_(platform_), view_(new Layo
     platform_.setMenuChecked(kCommandShowPackingPoints, commands_.showPackingPoints());
 
     timer_.setInterval(kTimerIntervalMs);
-    connect(&timer_, &QTimer::timeout, this, [this] { commands_.onTimer(); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        // A modal message or chooser runs its own event loop inside a handler that has not returned yet;
+        // an animation step then would change the layout under that handler.
+        if (!QApplication::activeModalWidget()) commands_.onTimer();
+    });
     timer_.start();
     view_->setFocus();
 }
