@@ -41,6 +41,13 @@ MemberIndex::MemberIndex(const PartList& parts) {
     if (!(ch > 0) || !std::isfinite(ch)) ch = spanY;
     columns_ = static_cast<int>(std::min(4096.0, std::floor(spanX / cw) + 1));
     rows_ = static_cast<int>(std::min(4096.0, std::floor(spanY / ch) + 1));
+    // Members of zero size ask for the finest grid; building millions of empty cells for each
+    // placement would stall the run, so keep the cells to a few per member.
+    const double maxCells = std::max(4096.0, 16.0 * static_cast<double>(n));
+    while (static_cast<double>(columns_) * static_cast<double>(rows_) > maxCells) {
+        columns_ = std::max(1, columns_ / 2);
+        rows_ = std::max(1, rows_ / 2);
+    }
     cellWidth_ = spanX / columns_;
     cellHeight_ = spanY / rows_;
     inverseCellWidth_ = 1.0 / cellWidth_;

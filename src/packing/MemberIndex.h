@@ -62,6 +62,8 @@ public:
         return true;
     }
 
+    size_t cellCount() const { return cellStart_.size() - 1; }
+
 private:
     // Monotone in x and y, so a closed box meeting another covers a common cell.
     int cellX(double x) const {

@@ -37,7 +37,10 @@ ToolRun runBatchTool(const std::filesystem::path& folder, const std::vector<std:
     const TemporaryFolder capture;
     const std::filesystem::path outPath = capture.path() / "out";
     const std::filesystem::path errPath = capture.path() / "err";
-    std::string command = "cd " + shellQuoted(folder.string()) + " && " + shellQuoted(ORVANEST_BATCH_TOOL);
+    // Under AddressSanitizer a report must not pass for the tool's own status 1.
+    std::string command = "cd " + shellQuoted(folder.string()) +
+                          " && ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}exitcode=86\" " +
+                          shellQuoted(ORVANEST_BATCH_TOOL);
     for (const std::string& arg : args) command += " " + shellQuoted(arg);
     command += " > " + shellQuoted(outPath.string()) + " 2> " + shellQuoted(errPath.string()) + " < /dev/null";
     ToolRun run;
