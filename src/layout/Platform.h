@@ -43,6 +43,11 @@ public:
 
     // Opens one more modeless "Renew RN&PPD" dialog (the command layer decides what it shows and does).
     virtual void openRnPpdDialog() {}
+    // A long packing run reports after each part it handled: `done` of `total` selected parts. Answers
+    // false when the user cancels; the run then stops after that part and keeps what it placed. A window
+    // shows this only for runs that last longer than about half a second.
+    virtual bool packingProgress(int /*done*/, int /*total*/) { return true; }
+
     // The View menu's check marks follow the command layer's state.
     virtual void setMenuChecked(int /*commandId*/, bool /*checked*/) {}
 };

@@ -196,8 +196,14 @@ void slideDown(Layout& layout, Part& part) { slide(layout, part, 0.0, -1.0); }
 double packTimed(Layout& layout, Platform& platform) {
     const double start = platform.nowSeconds();
     if (!renewIfFirstStep(layout, platform)) return 0.0;
-    for (Part& part : layout.parts)
-        if (part.selected) placePart(layout, part);
+    const int total = static_cast<int>(std::count_if(layout.parts.begin(), layout.parts.end(),
+                                                     [](const Part& part) { return part.selected; }));
+    int done = 0;
+    for (Part& part : layout.parts) {
+        if (!part.selected) continue;
+        placePart(layout, part);
+        if (!platform.packingProgress(++done, total)) break;
+    }
     const double seconds = platform.nowSeconds() - start;
 
     const std::string text = timingText(seconds);

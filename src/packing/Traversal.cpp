@@ -45,9 +45,13 @@ void packTraversal(Layout& layout, Platform& platform) {
         return;
     }
     bool failed = false;
+    int total = 0;
+    for (const Part& part : layout.parts) total += part.selected ? 1 : 0;
+    int done = 0;
     for (Part& part : layout.parts) {
         if (!part.selected) continue;
         if (layout.boardLength < 0.0 || !placeOnGrid(layout, part)) failed = true;
+        if (!platform.packingProgress(++done, total)) break;
     }
     if (failed) platform.showMessage(kWarningCaption, "某个(些)零件遍历排样失败!");
 }

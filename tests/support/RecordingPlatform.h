@@ -26,6 +26,10 @@ public:
     void playSystemSound() override { ++systemSounds; }
     double nowSeconds() override { return clock += clockStep; }
     void requestRedraw(bool full) override { (full ? fullRedraws : redraws) += 1; }
+    bool packingProgress(int done, int total) override {
+        progress.emplace_back(done, total);
+        return cancelAfter < 0 || done < cancelAfter;
+    }
 
     // The texts of the recorded messages, in order.
     std::vector<std::string> texts() const;
@@ -34,6 +38,8 @@ public:
     std::vector<Tone> tones;
     std::vector<FileChooser> choosersShown;
     std::deque<std::optional<std::string>> chooserAnswers;  // nullopt: the user cancels
+    std::vector<std::pair<int, int>> progress;  // (done, total) per report
+    int cancelAfter = -1;                        // the user cancels once this many parts are done
     int systemSounds = 0;
     int redraws = 0;
     int fullRedraws = 0;
