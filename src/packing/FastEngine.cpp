@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "packing/MemberIndex.h"
+#include "packing/Placement.h"
 #include "packing/SearchWorker.h"
 #include "packing/PackingPointGrid.h"
 #include "packing/ShiftedLoop.h"
@@ -40,11 +41,13 @@ void slideWith(const MemberIndex& index, EdgeBandsCache& cache, Layout& layout, 
     double vy = dirY * s;
     if (dirX == 0) vx = 0.0;
     if (dirY == 0) vy = 0.0;
+    long moves = 0;
     while (true) {
         part.moveBy(vx, vy);
         while (validAgainst(index, cache, layout, part)) {
             // A step below the coordinates' resolution moves nothing: stop rather than try for ever.
             const double x0 = part.xmin, x1 = part.xmax, y0 = part.ymin, y1 = part.ymax;
+            if (++moves > kMaxSlideMoves) return;
             part.moveBy(vx, vy);
             if (part.xmin == x0 && part.xmax == x1 && part.ymin == y0 && part.ymax == y1) break;
         }

@@ -78,10 +78,12 @@ void slide(Layout& layout, Part& part, double unitX, double unitY) {
     if (!(s > 0.0)) return;
     double vx = unitX * s;
     double vy = unitY * s;
+    long moves = 0;
     for (;;) {
         part.moveBy(vx, vy);
         while (isPlacementValid(layout, part)) {
             const double xmin = part.xmin, xmax = part.xmax, ymin = part.ymin, ymax = part.ymax;
+            if (++moves > kMaxSlideMoves) return;
             part.moveBy(vx, vy);
             if (part.xmin == xmin && part.xmax == xmax && part.ymin == ymin && part.ymax == ymax) break;
         }

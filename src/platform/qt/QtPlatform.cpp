@@ -9,7 +9,9 @@
 
 namespace orvanest {
 
-QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
+QtPlatform::QtPlatform(QWidget* owner) : owner_(owner), progress_(owner) {}
+
+bool QtPlatform::packingProgress(int done, int total) { return progress_.report(done, total); }
 
 void QtPlatform::showMessage(const std::string& caption, const std::string& text) {
     if (messageHandler_) {

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "layout/Platform.h"
+#include "platform/qt/PackingProgressDialog.h"
 #include "platform/qt/TonePlayer.h"
 
 class QAction;
@@ -40,6 +41,7 @@ public:
     void requestRedraw(bool full) override;
     void openRnPpdDialog() override;
     void setMenuChecked(int commandId, bool checked) override;
+    bool packingProgress(int done, int total) override;
 
 private:
     QPointer<QWidget> owner_;
@@ -49,6 +51,7 @@ private:
     MessageHandler messageHandler_;
     ChooserHandler chooserHandler_;
     TonePlayer tones_;
+    PackingProgressDialog progress_;
 };
 
 }  // namespace orvanest
