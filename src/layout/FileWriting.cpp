@@ -15,7 +15,10 @@ namespace {
 std::string temporaryNameBeside(const std::string& path) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     const std::filesystem::path target(path);
-    std::string name = "." + target.filename().string() + ".tmp" + std::to_string(random() % 1000000007ULL);
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".tmp";
+    name += std::to_string(random() % 1000000007ULL);
     return (target.parent_path() / name).string();
 }
 
