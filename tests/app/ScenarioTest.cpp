@@ -1,9 +1,12 @@
 // The window driven as a user drives it, with the packing engine and the writers behind it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/CommandLayer.h"
 #include "app/WindowHarness.h"
 #include "packing/Overlap.h"
+#include "view/Drawing.h"
 
 namespace orvanest {
 namespace {
@@ -89,7 +92,7 @@ TEST(Scenario, TraversalAndRemainingRectanglesPackTheSelection) {
     }
 }
 
-TEST(Scenario, OpenSelectAllPackTimed) {
+TEST(Scenario, OpenSelectAllPackTimedAndReport) {
     testing::TemporaryFolder cwd;
     const CurrentDirectory here(cwd.path());
     Window window;
@@ -102,6 +105,46 @@ TEST(Scenario, OpenSelectAllPackTimed) {
     EXPECT_EQ(window.platform.messages[0].second.rfind("排样计算时间为:", 0), 0u);
     EXPECT_EQ(window.platform.systemSounds, 1);
     EXPECT_EQ(testing::readFile((cwd.path() / "排样计算时间.txt").string()), window.platform.messages[0].second + "\n");
+
+    // Both plates stand upright (50 x 100), one above the other at the origin: 50 long, 2 x 4900 of area
+    // on a 4000 wide board.
+    const int redraws = window.platform.redraws;
+    window.type("e");
+    ASSERT_EQ(window.platform.messages.size(), 2u);
+    EXPECT_EQ(window.platform.messages[1], (std::pair<std::string, std::string>{kNoticeCaption, "排样长度为:50.00 ,排样效率4.90%"}));
+    EXPECT_EQ(testing::readFile((cwd.path() / "Report.txt").string()),
+              "Packed length:50\nPacking density:4.9%\nArea of all parts:9800\n");
+    EXPECT_FALSE(window.part(0).selected);  // the report replaced the selection: no conflicts
+    EXPECT_EQ(window.platform.redraws, redraws + 1);
+
+    // The upper plate dragged half way down onto the lower: both are marked and drawn red.
+    Part& upper = window.part(0).ymin > window.part(1).ymin ? window.part(0) : window.part(1);
+    window.type("s");
+    window.click(window.pixelOf(upper.centroid.x, upper.centroid.y));
+    ASSERT_TRUE(upper.selected);
+    window.type("m");
+    window.click({400, 300});
+    window.click({400, 306});
+    window.type("E");
+    EXPECT_EQ(window.platform.texts().at(2), "板内零件排样冲突!");
+    EXPECT_TRUE(window.part(0).selected && window.part(1).selected);
+    EXPECT_EQ(window.paint().linesWith(kSelectedPartPen), 16);
+}
+
+TEST(Scenario, FileCommandsWriteWhereTheUserChose) {
+    testing::TemporaryFolder cwd;
+    const CurrentDirectory here(cwd.path());
+    Window window;
+    ASSERT_TRUE(window.open());
+    const std::string layoutPath = (window.folder.path() / "layout.dxf").string();
+    window.platform.chooserAnswers.push_back(layoutPath);
+    window.commands.onCommand(kCommandWriteDxfLayout);
+    EXPECT_NE(testing::readFile(layoutPath).find("EOF"), std::string::npos);
+
+    window.commands.onCommand(kCommandExportParts);
+    EXPECT_TRUE(std::filesystem::exists(cwd.path() / "platex2.dxf"));
+    EXPECT_TRUE(window.platform.messages.empty());
+    EXPECT_EQ(window.platform.redraws, 1);  // the load's; writing repaints nothing
 }
 
 }  // namespace
