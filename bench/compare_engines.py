@@ -38,6 +38,7 @@ def main():
     parser.add_argument("--generated", type=int, default=1000, help="parts of the generated job (0: none)")
     parser.add_argument("--only", nargs="*", default=[])
     args = parser.parse_args()
+    args.tool = str(pathlib.Path(args.tool).resolve())
     jobs = sorted(pathlib.Path(args.jobs).glob("*.txt"))
     if args.only:
         jobs = [j for j in jobs if j.stem in args.only]
