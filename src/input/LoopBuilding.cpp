@@ -9,10 +9,11 @@
 namespace orvanest {
 namespace {
 
-// Cells four times the joining distance wide: two points within kJoinDistance always lie in the same or
-// neighbouring cells, rounding of the quotient included, at any magnitude (where a coordinate's spacing
-// exceeds the joining distance, near points are equal and share their cell).
-constexpr double kCellSize = 0.04;
+// Cells of end points. A point within kJoinDistance of p lies between p - kReach and p + kReach on each
+// axis (the margin covers the rounding of the distance test), and since rounding and floor never
+// reverse an order, its cell lies between the cells of those two corners, at any magnitude.
+constexpr double kCellSize = 0.08;
+constexpr double kReach = 0.011;
 constexpr std::uint32_t kEmptySlot = static_cast<std::uint32_t>(-1);
 
 std::string coordinate(double value) {
@@ -131,11 +132,13 @@ size_t SegmentPool::firstTouchingIn(Cell& cell, const Point& p, size_t best) {
 }
 
 size_t SegmentPool::firstTouching(const Point& p) {
-    const CellKey centre = keyOf(p);
+    const CellKey low = keyOf(Point(p.x - kReach, p.y - kReach));
+    const CellKey high = keyOf(Point(p.x + kReach, p.y + kReach));
     size_t best = kNone;
-    for (double dx = -1.0; dx <= 1.0; dx += 1.0) {
-        for (double dy = -1.0; dy <= 1.0; dy += 1.0) {
-            const size_t cell = findCell(CellKey{centre.x + dx + 0.0, centre.y + dy + 0.0}, false);
+    // The range spans at most two cells per axis (2 kReach < kCellSize).
+    for (int i = 0; i < 2 && low.x + i <= high.x; ++i) {
+        for (int j = 0; j < 2 && low.y + j <= high.y; ++j) {
+            const size_t cell = findCell(CellKey{low.x + i + 0.0, low.y + j + 0.0}, false);
             if (cell != kNone) best = firstTouchingIn(cells_[cell], p, best);
         }
     }
