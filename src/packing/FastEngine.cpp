@@ -159,37 +159,31 @@ struct Batch {
     }
 };
 
-// Searches below this many live points, or on a single core, stay on the calling thread.
-constexpr int kParallelPointMinimum = 4096;
+// A search goes on its second thread only after this many trials on the calling thread: handing
+// batches over costs more than small searches take.
+constexpr long kTrialsBeforeParallel = 3000;
 
-// The candidate search of one placement, split over two threads when it is large enough. Every
-// decision (first fit, the stop rule, strict improvement) is taken in candidate order by the caller;
-// the threads only work out, ahead of it, whether trials fit.
+// The candidate search of one placement, split over two threads once it proves long. Every decision
+// (first fit, the stop rule, strict improvement) is taken in candidate order by the calling thread;
+// the second thread only works out, ahead of it, whether trials fit.
 class PlacementSearch {
 public:
     PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d)
-        : layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
-          main_(index, layout, trials) {
-        if (layout.packingPoints.count() >= kParallelPointMinimum && std::thread::hardware_concurrency() > 1) {
-            second_.emplace(index, layout, trials);
-            worker_.emplace();
-        }
-    }
+        : index_(index), layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
+          main_(index, layout, trials), parallel_(std::thread::hardware_concurrency() > 1) {}
 
     // First fit from `start`: answers the slot (slotCount() when none) and sets the orientation.
     size_t firstFit(size_t start, int& orientation) {
         const PackingPoints& points = layout_.packingPoints;
         const size_t end = points.slotCount();
-        if (!worker_) {
-            for (size_t s = points.nextAlive(start); s < end; s = points.nextAlive(s + 1)) {
-                const Point& p = points.at(s);
-                for (int k = 0; k < rn_; ++k)
-                    if (main_.fits(k, p.x - g_.x, p.y - g_.y)) return orientation = k, s;
-            }
-            return end;
+        size_t s = points.nextAlive(start);
+        for (; s < end && !goParallel(); s = points.nextAlive(s + 1)) {
+            const Point& p = points.at(s);
+            for (int k = 0; k < rn_; ++k, ++trials_done_)
+                if (main_.fits(k, p.x - g_.x, p.y - g_.y)) return orientation = k, s;
         }
-        size_t next = start;
-        size_t size = 16;
+        size_t next = s;
+        size_t size = 64;
         while (next < end) {
             batch_.collect(points, next, size, rn_);
             const size_t half = (batch_.slots.size() + 1) / 2;
@@ -211,20 +205,18 @@ public:
     void improve(size_t start, double& best, size_t& bestSlot, int& bestK) {
         const PackingPoints& points = layout_.packingPoints;
         const size_t end = points.slotCount();
-        if (!worker_) {
-            for (size_t s = start; s < end; s = points.nextAlive(s + 1)) {
-                const Point& q = points.at(s);
-                if (q.x - d_ > best) return;
-                const double dx = q.x - g_.x, dy = q.y - g_.y;
-                for (int j = 0; j < rn_; ++j) {
-                    const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
-                    if (score < best && main_.fits(j, dx, dy)) best = score, bestSlot = s, bestK = j;
-                }
+        size_t s = start;
+        for (; s < end && !goParallel(); s = points.nextAlive(s + 1)) {
+            const Point& q = points.at(s);
+            if (q.x - d_ > best) return;
+            const double dx = q.x - g_.x, dy = q.y - g_.y;
+            for (int j = 0; j < rn_; ++j) {
+                const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
+                if (score < best && (++trials_done_, main_.fits(j, dx, dy))) best = score, bestSlot = s, bestK = j;
             }
-            return;
         }
-        size_t next = start;
-        size_t size = 16;
+        size_t next = s;
+        size_t size = 64;
         while (next < end) {
             batch_.collect(points, next, size, rn_);
             // Trials at or above the best known now cannot win later either: the best only falls.
@@ -273,12 +265,24 @@ private:
         }
     }
 
+    // Whether the search has run long enough on one thread to be worth the second; starts it then.
+    bool goParallel() {
+        if (worker_) return true;
+        if (!parallel_ || trials_done_ < kTrialsBeforeParallel) return false;
+        second_.emplace(index_, layout_, trials_);
+        worker_.emplace();
+        return true;
+    }
+
+    const MemberIndex& index_;
     const Layout& layout_;
     const Trials& trials_;
     const Point g_;
     const double d_;
     const int rn_;
     TrialTester main_;
+    const bool parallel_;
+    long trials_done_ = 0;
     std::optional<TrialTester> second_;
     std::optional<SearchWorker> worker_;
     Batch batch_;
