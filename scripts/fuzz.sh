@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build/fuzz
-targets=(part_data)
+targets=(part_data part_list dxf_part id_sequence)
 
 if [ $# -gt 2 ] || { [ $# -ge 1 ] && [[ " ${targets[*]} " != *" ${1#fuzz_} "* ]]; }; then
     echo "usage: scripts/fuzz.sh [TARGET [SECONDS]]   TARGET: ${targets[*]}" >&2
@@ -26,8 +26,8 @@ cmake --build "$build" -j "${FUZZ_JOBS:-2}" --target "${targets[@]/#/fuzz_}"
 run_target() {
     local target=$1 seconds=$2
     local corpus=$build/corpus/$target artifacts=$build/artifacts/$target log=$build/logs/$target.log
-    local dict=$root/fuzz/part_data.dict
-    [ "$target" = part_data ] || dict=$root/fuzz/dxf.dict
+    local dict=$root/fuzz/dxf.dict
+    [ -e "$root/fuzz/$target.dict" ] && dict=$root/fuzz/$target.dict
     mkdir -p "$corpus" "$artifacts" "$(dirname "$log")"
     echo "== fuzz_$target for ${seconds} s"
     local status=0
