@@ -380,5 +380,18 @@ TEST(CommandLayer, TheAnimationWaitsForItsToneAndStopsAtTheEnd) {
     EXPECT_EQ(window.platform.redraws, redraws + 1);
 }
 
+TEST(CommandLayer, IdSequenceReordersWithoutRepainting) {
+    Window window;
+    ASSERT_TRUE(window.open());
+    window.part(0).moveBy(-1000.0, 1000.0);
+    const int redraws = window.platform.redraws;
+    window.platform.chooserAnswers.push_back(window.folder.write("order.txt", "1,0\n"));
+    window.commands.onCommand(kCommandIdSequence);
+    EXPECT_EQ(window.part(1).xmin, 5000.0);
+    EXPECT_EQ(window.part(0).xmin, 6000.0);
+    EXPECT_EQ(window.platform.redraws, redraws);
+    EXPECT_EQ(window.platform.choosersShown.back().title, "Open File of Parts ");
+}
+
 }  // namespace
 }  // namespace orvanest
