@@ -1,5 +1,6 @@
 #include "input/TextParsing.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -132,7 +133,15 @@ bool readTextLines(const std::string& path, TextLines& out, std::string* error) 
         return false;
     }
     const std::string content = buffer.str();
+    // Each line costs a string object besides its bytes, so a file of little but line ends would need
+    // many times its size: the lines are limited as well.
+    const auto lineCount = static_cast<std::uintmax_t>(std::count(content.begin(), content.end(), '\n')) + 1;
+    if (lineCount > kMaxInputLines) {
+        if (error) *error = "more than " + std::to_string(kMaxInputLines) + " lines";
+        return false;
+    }
     out.lines.clear();
+    out.lines.reserve(static_cast<size_t>(lineCount));
     out.lastLineEnded = true;
     size_t start = 0;
     while (start < content.size()) {

@@ -29,6 +29,8 @@ ParsedInteger parseLeadingInteger(std::string_view text);
 
 // Input files beyond this size are refused rather than read into memory.
 inline constexpr std::uintmax_t kMaxInputFileBytes = 512ULL << 20;
+// And beyond this many lines: enough for the vertex and segment limits, written one number a line.
+inline constexpr std::uintmax_t kMaxInputLines = 40'000'000;
 
 // The lines of a text file, whole, without their LF or CR LF line ends.
 struct TextLines {

@@ -54,14 +54,22 @@ TEST(Limits, JobsBeyondThePartAndVertexLimitsAreRefusedAtTheirBlock) {
     }
 }
 
-TEST(Limits, FilesOverTheSizeLimitAreNotRead) {
+TEST(Limits, FilesOverTheSizeOrLineLimitAreNotRead) {
     TemporaryFolder folder;
-    const std::string path = folder.write("huge.txt", kHeader);
+    const std::string huge = folder.write("huge.txt", kHeader);
     // Sparse: the size is there, the blocks are not.
-    std::filesystem::resize_file(path, kMaxInputFileBytes + 1);
-    RecordingPlatform platform;
-    EXPECT_FALSE(loadLayout(path, kLoadPartData, platform));
-    EXPECT_EQ(platform.texts(), std::vector<std::string>{"零件数据文件读取失败! (" + path + ": larger than 512 MiB)"});
+    std::filesystem::resize_file(huge, kMaxInputFileBytes + 1);
+    // 40 MB of line ends once took gigabytes as separate lines.
+    const std::string lines = folder.write("lines.txt", kHeader + std::string(kMaxInputLines, '\n'));
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    for (const Case& c : {Case{huge, "larger than 512 MiB"}, Case{lines, "more than 40000000 lines"}}) {
+        RecordingPlatform platform;
+        EXPECT_FALSE(loadLayout(c.path, kLoadPartData, platform));
+        EXPECT_EQ(platform.texts(), std::vector<std::string>{"零件数据文件读取失败! (" + c.path + ": " + c.reason + ")"});
+    }
 }
 
 // The PPD in a refusal message, as the user reads it.
