@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "packing/MemberIndex.h"
-#include "packing/Placement.h"
+#include "packing/SlideSteps.h"
 #include "packing/SearchWorker.h"
 #include "packing/PackingPointGrid.h"
 #include "packing/ShiftedLoop.h"
@@ -30,32 +30,9 @@ bool validAgainst(const MemberIndex& index, EdgeBandsCache& cache, const Layout&
     });
 }
 
-void slideWith(const MemberIndex& index, EdgeBandsCache& cache, Layout& layout, Part& part, int dirX, int dirY) {
-    const double w = part.xmax - part.xmin;
-    const double h = part.ymax - part.ymin;
-    const double m = std::min(w, h);
-    const double s = std::min(m * 0.25, layout.ppd);
-    // A step that is not positive would never end (or turn the slide around).
-    if (!(s > 0.0)) return;
-    double vx = dirX * s;
-    double vy = dirY * s;
-    if (dirX == 0) vx = 0.0;
-    if (dirY == 0) vy = 0.0;
-    long moves = 0;
-    while (true) {
-        part.moveBy(vx, vy);
-        while (validAgainst(index, cache, layout, part)) {
-            // A step below the coordinates' resolution moves nothing: stop rather than try for ever.
-            const double x0 = part.xmin, x1 = part.xmax, y0 = part.ymin, y1 = part.ymax;
-            if (++moves > kMaxSlideMoves) return;
-            part.moveBy(vx, vy);
-            if (part.xmin == x0 && part.xmax == x1 && part.ymin == y0 && part.ymax == y1) break;
-        }
-        part.moveBy(-vx, -vy);
-        if (std::fabs(vx) < 0.01 && std::fabs(vy) < 0.01) return;
-        vx = vx / 2;
-        vy = vy / 2;
-    }
+void slideWith(const MemberIndex& index, EdgeBandsCache& cache, Layout& layout, Part& part, double unitX,
+               double unitY) {
+    slideWithHalvingSteps(part, layout.ppd, unitX, unitY, [&] { return validAgainst(index, cache, layout, part); });
 }
 
 // One placement's search state: the trial copies (unmoved), their rotated centroids and boxes.
@@ -85,10 +62,10 @@ bool isPlacementValid(const Layout& layout, const Part& part) {
     return validAgainst(index, cache, layout, part);
 }
 
-void slide(Layout& layout, Part& part, int dirX, int dirY) {
+void slide(Layout& layout, Part& part, double unitX, double unitY) {
     const MemberIndex index(layout.parts);
     EdgeBandsCache cache;
-    slideWith(index, cache, layout, part, dirX, dirY);
+    slideWith(index, cache, layout, part, unitX, unitY);
 }
 
 void removeCoveredPoints(Layout& layout, const Part& part) {
@@ -328,8 +305,8 @@ void placePart(Layout& layout, Part& part) {
     part.moveBy(target.x - g.x, target.y - g.y);
     part.rotateAbout(target, bestK * step);
     EdgeBandsCache cache;
-    slideWith(index, cache, layout, part, -1, 0);
-    slideWith(index, cache, layout, part, 0, -1);
+    slideWith(index, cache, layout, part, -1.0, 0.0);
+    slideWith(index, cache, layout, part, 0.0, -1.0);
     fast::removeCoveredPoints(layout, part);
 }
 

@@ -30,8 +30,8 @@ private:
 };
 
 bool isPlacementValid(const Layout& layout, const Part& part);
-// Slides a member by the halving-step rule in direction (dirX, dirY), each -1, 0 or 1.
-void slide(Layout& layout, Part& part, int dirX, int dirY);
+// Slides a member by the halving-step rule in direction (unitX, unitY), each -1, 0 or 1.
+void slide(Layout& layout, Part& part, double unitX, double unitY);
 void removeCoveredPoints(Layout& layout, const Part& part);
 
 }  // namespace orvanest::fast

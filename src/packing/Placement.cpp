@@ -11,11 +11,10 @@
 #include "packing/GridLimits.h"
 #include "packing/Overlap.h"
 #include "packing/PackingPointGrid.h"
+#include "packing/SlideSteps.h"
 
 namespace orvanest {
 namespace {
-
-constexpr double kSlideEndStep = 0.01;
 
 struct Note {
     int frequency;
@@ -62,36 +61,12 @@ Orientations prepareOrientations(const Part& part, const Point& g, const Point& 
     return o;
 }
 
-// Moves the part by the vector while the layout accepts it, halving the vector until it is below the
-// end step. A part that does not move under the vector (a step below the coordinates' resolution)
-// stops instead of trying for ever.
 void slide(Layout& layout, Part& part, double unitX, double unitY) {
     if (!layout.useLiteralEngine) {
-        fast::slide(layout, part, static_cast<int>(unitX), static_cast<int>(unitY));
+        fast::slide(layout, part, unitX, unitY);
         return;
     }
-    const double w = part.xmax - part.xmin;
-    const double h = part.ymax - part.ymin;
-    const double m = std::min(w, h);
-    const double s = std::min(m * 0.25, layout.ppd);
-    // A zero step never ends and a negative one reverses the direction: such a slide does nothing.
-    if (!(s > 0.0)) return;
-    double vx = unitX * s;
-    double vy = unitY * s;
-    long moves = 0;
-    for (;;) {
-        part.moveBy(vx, vy);
-        while (isPlacementValid(layout, part)) {
-            const double xmin = part.xmin, xmax = part.xmax, ymin = part.ymin, ymax = part.ymax;
-            if (++moves > kMaxSlideMoves) return;
-            part.moveBy(vx, vy);
-            if (part.xmin == xmin && part.xmax == xmax && part.ymin == ymin && part.ymax == ymax) break;
-        }
-        part.moveBy(-vx, -vy);
-        if (std::fabs(vx) < kSlideEndStep && std::fabs(vy) < kSlideEndStep) return;
-        vx *= 0.5;
-        vy *= 0.5;
-    }
+    slideWithHalvingSteps(part, layout.ppd, unitX, unitY, [&] { return isPlacementValid(layout, part); });
 }
 
 // First renewal of a run; answers false (after the warning) when the grid would be too large.

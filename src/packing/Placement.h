@@ -3,6 +3,7 @@
 #include "geometry/Part.h"
 #include "layout/Layout.h"
 #include "layout/Platform.h"
+#include "packing/SlideSteps.h"
 
 namespace orvanest {
 
@@ -10,10 +11,6 @@ inline constexpr const char* kTimingFileName = "排样计算时间.txt";
 
 // Places one member part by the packing-point method, or leaves it unchanged when nothing fits.
 void placePart(Layout& layout, Part& part);
-
-// A slide gives up after this many moves (a sliver of a part on a vast board would take for ever);
-// the part stays at the last place it was accepted.
-inline constexpr long kMaxSlideMoves = 1'000'000;
 
 // Push a member part until it is within 0.01 of the board edge or another part, with halving steps.
 void slideLeft(Layout& layout, Part& part);
