@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "input/LoadLayout.h"
 #include "packing/GridLimits.h"
 #include "packing/PackingPointGrid.h"
 #include "packing/Placement.h"
 #include "support/LayoutChecker.h"
+#include "support/RecordingPlatform.h"
 #include "support/TestJobs.h"
 
 namespace orvanest::fuzzing {
@@ -112,6 +114,16 @@ void packBriefly(Layout& layout) {
     const std::string fault = testing::checkLayout(layout);
     if (!fault.empty()) std::fprintf(stderr, "%s\n", fault.c_str());
     require(fault.empty(), "the packed layout has a conflict");
+}
+
+void loadAndPackBriefly(const std::string& path, int kind) {
+    testing::RecordingPlatform platform;
+    std::optional<Layout> layout = loadLayout(path, kind, platform);
+    if (!layout) {
+        require(!platform.messages.empty(), "a load was abandoned without a message");
+        return;
+    }
+    packBriefly(*layout);
 }
 
 }  // namespace orvanest::fuzzing

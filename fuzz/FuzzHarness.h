@@ -24,4 +24,8 @@ void require(bool condition, const char* what);
 // the first few parts placed by the packing-point method, then the layout checked.
 void packBriefly(Layout& layout);
 
+// A load of the file as the open commands do it (kind: kLoadPartData or kLoadPartList), then
+// packBriefly; a refused load must have said why.
+void loadAndPackBriefly(const std::string& path, int kind);
+
 }  // namespace orvanest::fuzzing

@@ -7,7 +7,6 @@
 
 #include "FuzzHarness.h"
 #include "input/LoadLayout.h"
-#include "support/RecordingPlatform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvanest;
@@ -20,13 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         drawing = split + 1;
     }
     fuzzing::writeScratchFile("part.dxf", drawing, static_cast<std::size_t>(end - drawing));
-    const std::string path = fuzzing::writeScratchFile("list.txt", list);
-    testing::RecordingPlatform platform;
-    std::optional<Layout> layout = loadLayout(path, kLoadPartList, platform);
-    if (!layout) {
-        fuzzing::require(!platform.messages.empty(), "a load was abandoned without a message");
-        return 0;
-    }
-    fuzzing::packBriefly(*layout);
+    fuzzing::loadAndPackBriefly(fuzzing::writeScratchFile("list.txt", list), kLoadPartList);
     return 0;
 }
