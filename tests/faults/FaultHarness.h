@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,6 +66,8 @@ private:
 
 // A name for test output: "ReadOnlyFolder" or "FullDisk".
 std::string breakageName(Breakage breakage);
+// So that test listings show the name rather than the bytes.
+inline void PrintTo(Breakage breakage, std::ostream* out) { *out << breakageName(breakage); }
 
 // Every file name in the folder, sorted: shows a temporary file left behind.
 std::vector<std::string> fileNames(const std::filesystem::path& folder);
