@@ -186,8 +186,10 @@ double packTimed(Layout& layout, Platform& platform) {
     const std::string text = timingText(seconds);
     platform.playSystemSound();
     platform.showMessage(kNoticeCaption, text);
-    if (!writeFileAtomically(kTimingFileName, text + "\n"))
-        platform.showMessage(kWarningCaption, "记录排样计算时间的文件输出失败!");
+    std::string error;
+    if (!writeFileAtomically(kTimingFileName, text + "\n", &error))
+        platform.showMessage(kWarningCaption,
+                             std::string("记录排样计算时间的文件输出失败! (") + kTimingFileName + ": " + error + ")");
     return seconds;
 }
 
