@@ -9,7 +9,6 @@ Usage: compare_engines.py BATCH_TOOL [--jobs DIR] [--generated N] [--only NAME .
 """
 import argparse
 import json
-import os
 import pathlib
 import subprocess
 import sys
@@ -21,14 +20,17 @@ HERE = pathlib.Path(__file__).resolve().parent
 def run(tool, job, engine, workdir):
     dxf = workdir / f"{engine}.dxf"
     report = workdir / f"{engine}.txt"
-    args = [tool, str(job), "--engine", engine, "--json", "--dxf", str(dxf), "--report", str(report)]
-    process = subprocess.Popen(args, cwd=workdir, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    output = process.stdout.read()
-    _, status, usage = os.wait4(process.pid, 0)
-    if status != 0:
-        raise RuntimeError(f"{job.name} ({engine}) exited with status {status}")
-    summary = json.loads(output)
-    return summary, usage.ru_maxrss / 1024.0, dxf.read_bytes() + report.read_bytes()
+    memory = workdir / f"{engine}.rss"
+    # GNU time measures the peak from a small process of its own: a child forked from this script would
+    # count this script's memory as its own peak.
+    args = ["/usr/bin/time", "-f", "%M", "-o", str(memory), tool, str(job), "--engine", engine, "--json", "--dxf",
+            str(dxf), "--report", str(report)]
+    completed = subprocess.run(args, cwd=workdir, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    if completed.returncode != 0:
+        raise RuntimeError(f"{job.name} ({engine}) exited with status {completed.returncode}")
+    summary = json.loads(completed.stdout)
+    peak = int(memory.read_text().split()[-1]) / 1024.0
+    return summary, peak, dxf.read_bytes() + report.read_bytes()
 
 
 def main():

@@ -7,7 +7,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     python3-ezdxf
-    xvfb xauth
+    xvfb xauth time
 )
 
 missing=()
