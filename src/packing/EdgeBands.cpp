@@ -1,6 +1,7 @@
 #include "packing/EdgeBands.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvanest::fast {
 
@@ -8,7 +9,8 @@ EdgeBands::EdgeBands(const Polygon& loop) {
     const int n = loop.count();
     y0_ = loop.ymin;
     const double span = loop.ymax - loop.ymin;
-    bands_ = std::clamp(n / 2, 1, 1024);
+    // About twice the square root of the edges: few edges per band without listing long edges too often.
+    bands_ = std::clamp(static_cast<int>(2.0 * std::sqrt(static_cast<double>(n))), 1, 256);
     height_ = span > 0 && std::isfinite(span) ? span / bands_ : 1.0;
     if (!(span > 0) || !std::isfinite(span)) bands_ = 1;
     std::vector<std::uint32_t> counts(static_cast<size_t>(bands_) + 1, 0);
@@ -30,6 +32,12 @@ EdgeBands::EdgeBands(const Polygon& loop) {
         const auto [b0, b1] = range(i);
         for (int b = b0; b <= b1; ++b) entries_[counts[static_cast<size_t>(b)]++] = static_cast<std::uint32_t>(i);
     }
+    vertexOrder_.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) vertexOrder_[static_cast<size_t>(i)] = static_cast<std::uint32_t>(i);
+    std::sort(vertexOrder_.begin(), vertexOrder_.end(),
+              [&loop](std::uint32_t a, std::uint32_t b) { return loop.vertex(static_cast<int>(a)).y < loop.vertex(static_cast<int>(b)).y; });
+    vertexY_.reserve(static_cast<size_t>(n));
+    for (std::uint32_t i : vertexOrder_) vertexY_.push_back(loop.vertex(static_cast<int>(i)).y);
 }
 
 }  // namespace orvanest::fast

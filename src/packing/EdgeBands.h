@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -11,7 +12,8 @@
 namespace orvanest::fast {
 
 // The edges of a loop sorted into horizontal bands, so that a test at one height reads only the edges
-// that reach it. Edge i runs from vertex i to vertex i + 1 (0 after the last), as everywhere.
+// that reach it, and its vertices in order of height. Edge i runs from vertex i to vertex i + 1 (0 after
+// the last), as everywhere.
 class EdgeBands {
 public:
     explicit EdgeBands(const Polygon& loop);
@@ -30,6 +32,16 @@ public:
         }
     }
 
+    // Calls f(i) for the vertices with lo <= y <= hi, lowest first, until f answers true; answers whether
+    // it did.
+    template <typename F>
+    bool anyVertex(double lo, double hi, F&& f) const {
+        const auto first = std::lower_bound(vertexY_.begin(), vertexY_.end(), lo);
+        for (auto it = first; it != vertexY_.end() && *it <= hi; ++it)
+            if (f(static_cast<int>(vertexOrder_[static_cast<size_t>(it - vertexY_.begin())]))) return true;
+        return false;
+    }
+
 private:
     int band(double y) const {
         const double b = std::floor((y - y0_) / height_);
@@ -44,6 +56,8 @@ private:
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
     std::vector<int> firstBand_;
+    std::vector<double> vertexY_;             // ascending
+    std::vector<std::uint32_t> vertexOrder_;  // the vertex of each entry of vertexY_
 };
 
 // Loops with fewer vertices are tested edge by edge; banding them would cost more than it saves.

@@ -106,9 +106,30 @@ public:
               within(ymax < e.ymax, ymax, e.ymax) && within(ymin > e.ymin, ymin, e.ymin)))
             return false;
         VertexHint& hint = hints_[static_cast<size_t>(k)];
-        return index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
-            return compatibleShifted(trial, dx, dy, member, cache_, hint);
+        near_.clear();
+        index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
+            near_.push_back(&member);
+            return true;
         });
+        // The answer is the same whatever the order of the members: first the cheap proofs of a
+        // conflict, then the full test.
+        const Part*& lastConflict = lastConflicts_[static_cast<size_t>(k)];
+        for (const Part*& member : near_) {
+            if (member == lastConflict) std::swap(member, near_.front());
+        }
+        for (const Part* member : near_) {
+            if (provesConflict(trial, dx, dy, *member, cache_, hint)) {
+                lastConflict = member;
+                return false;
+            }
+        }
+        for (const Part* member : near_) {
+            if (!compatibleShifted(trial, dx, dy, *member, cache_, hint)) {
+                lastConflict = member;
+                return false;
+            }
+        }
+        return true;
     }
 
 private:
@@ -118,6 +139,8 @@ private:
     EdgeBandsCache cache_;
     std::vector<VertexHint> hints_;
     MemberIndex::Scratch scratch_;
+    std::vector<const Part*> near_;
+    std::vector<const Part*> lastConflicts_ = std::vector<const Part*>(trials_.copies.size(), nullptr);
 };
 
 // Trial outcomes of one batch of packing points, orientation by orientation.

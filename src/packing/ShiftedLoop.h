@@ -101,12 +101,13 @@ bool edgesCross(const A& a, const B& b) {
     const double ax0 = a.xmin(), ax1 = a.xmax(), ay0 = a.ymin(), ay1 = a.ymax();
     const int n = a.count();
     const int m = b.count();
-    for (int i = 0; i < n; ++i) {
+    bool crossed = false;
+    auto edgeOfA = [&](int i) {
+        if (crossed) return;
         const int i2 = i + 1 == n ? 0 : i + 1;
         const double x1 = a.x(i), y1 = a.y(i), x2 = a.x(i2), y2 = a.y(i2);
         const double lo = lesser(y1, y2), hi = greater(y1, y2);
-        if (greater(x1, x2) < bx0 || lesser(x1, x2) > bx1 || hi < by0 || lo > by1) continue;
-        bool crossed = false;
+        if (greater(x1, x2) < bx0 || lesser(x1, x2) > bx1 || hi < by0 || lo > by1) return;
         auto pair = [&](int j) {
             if (crossed) return;
             const int j2 = j + 1 == m ? 0 : j + 1;
@@ -120,9 +121,15 @@ bool edgesCross(const A& a, const B& b) {
         } else {
             for (int j = 0; j < m && !crossed; ++j) pair(j);
         }
-        if (crossed) return true;
+    };
+    if (a.bands) {
+        // Only the edges of `a` at the heights of `b`'s box can reach it.
+        const auto [lo, hi] = a.unmoved(by0, by1);
+        a.bands->forEach(lo, hi, edgeOfA);
+    } else {
+        for (int i = 0; i < n && !crossed; ++i) edgeOfA(i);
     }
-    return false;
+    return crossed;
 }
 
 template <typename A, typename B>
@@ -140,12 +147,22 @@ struct VertexHint {
     int b = 0;
 };
 
-// Some vertex of `vertices` lies inside `loop`; the search starts at `hint` and wraps around.
+// Some vertex of `vertices` lies inside `loop`. The hinted vertex is tried first; with bands only the
+// vertices at the heights of `loop`'s box are read, since the others fail its box test.
 template <typename V, typename L>
 bool anyVertexInside(const V& vertices, const L& loop, int& hint) {
     const int n = vertices.count();
     if (hint >= n) hint = 0;
-    for (int k = 0, i = hint; k < n; ++k, i = i + 1 == n ? 0 : i + 1) {
+    if (n > 0 && containsPoint(loop, vertices.x(hint), vertices.y(hint))) return true;
+    if (vertices.bands) {
+        const auto [lo, hi] = vertices.unmoved(loop.ymin(), loop.ymax());
+        return vertices.bands->anyVertex(lo, hi, [&](int i) {
+            if (!containsPoint(loop, vertices.x(i), vertices.y(i))) return false;
+            hint = i;
+            return true;
+        });
+    }
+    for (int i = 0; i < n; ++i) {
         if (containsPoint(loop, vertices.x(i), vertices.y(i))) {
             hint = i;
             return true;
@@ -189,6 +206,23 @@ inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b
                               VertexHint& hint) {
     return compatible(
         a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache, hint);
+}
+
+// A cheap look that may prove `a` (shifted) in conflict with `b`: a hinted vertex of one outer loop lies
+// inside the other (so the outer loops are not separate) and neither part lies in a hole of the other. False means only that this look proves nothing.
+inline bool provesConflict(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache,
+                           const VertexHint& hint) {
+    const ShiftedLoop outerA{&a.outer, dx, dy, cache.of(a.outer)};
+    const PlacedLoop outerB{&b.outer, cache.of(b.outer)};
+    if (boxesQuickAccept(outerA, outerB)) return false;
+    const bool vertexOfAInB = hint.a < outerA.count() && containsPoint(outerB, outerA.x(hint.a), outerA.y(hint.a));
+    if (!vertexOfAInB && !(hint.b < outerB.count() && containsPoint(outerA, outerB.x(hint.b), outerB.y(hint.b))))
+        return false;
+    for (const Polygon& hole : a.inners)
+        if (containsAll(ShiftedLoop{&hole, dx, dy, cache.of(hole)}, outerB)) return false;
+    for (const Polygon& hole : b.inners)
+        if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return false;
+    return true;
 }
 
 // `a`, which moves between calls (so it has no bands), where it lies against `b`.
