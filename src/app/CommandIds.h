@@ -13,7 +13,8 @@ inline constexpr int kCommandIdSequence = 40007;        // Function > SortByIDSe
 inline constexpr int kCommandShowPackingPoints = 40012; // View > PPT_Visible (initially checked)
 inline constexpr int kCommandExportParts = 40014;       // File > ExportParts(*.dxf)
 
-// Controls of the "Renew RN&PPD" dialog.
+// The "Renew RN&PPD" dialog and its controls.
+inline constexpr int kDialogId = 102;
 inline constexpr int kControlOk = 1;
 inline constexpr int kControlCancel = 2;
 inline constexpr int kControlRenewPpd = 1000;

@@ -9,15 +9,10 @@ void Arc::set(const Point& c, double r, double start, double end) {
     radius = r;
     startAngle = start;
     endAngle = end;
-    // A non-finite start would never be reached; the readers refuse such values before this point.
-    if (!std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
-    if (endAngle < startAngle) {
-        // Adding 360 one turn at a time gives the same double as the repeated addition, but a huge
-        // gap would take forever: jump most of the way with whole turns first.
-        const double turns = std::floor((startAngle - endAngle) / 360.0);
-        if (turns > 1e6) endAngle += (turns - 2.0) * 360.0;
-        while (endAngle < startAngle) endAngle += 360.0;
-    }
+    // Angles the readers refuse would take for ever, or never end, one turn at a time: they are
+    // left as they are, which gives the arc no chord.
+    if (!(std::fabs(startAngle) <= kMaxArcAngle && std::fabs(endAngle) <= kMaxArcAngle)) return;
+    while (endAngle < startAngle) endAngle += 360.0;
 }
 
 void Arc::discretise(SegmentList& segments, double step) const {

@@ -38,4 +38,8 @@ void discretiseAll(const CircleList& circles, SegmentList& segments, double step
 // Upper bound on the chords one curve may produce; a larger count is refused by the readers.
 inline constexpr double kMaxChordsPerCurve = 1'000'000.0;
 
+// Arc angles beyond this many degrees (a few million turns) are refused by the readers: the end angle is
+// brought past the start one turn at a time, and far out a turn no longer changes the number at all.
+inline constexpr double kMaxArcAngle = 1e9;
+
 }  // namespace orvanest

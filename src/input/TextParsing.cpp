@@ -25,6 +25,23 @@ bool startsWithNoCase(std::string_view text, std::string_view word) {
     return true;
 }
 
+// The power of ten of the first significant digit of a number that is not zero: 2 for 123.4, -2 for
+// 0.05e0, 398 for 1e400. The exponent is clamped, which keeps its sign.
+long decimalExponent(std::string_view body) {
+    const size_t e = body.find_first_of("eE");
+    const std::string_view mantissa = body.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = std::min(mantissa.find_first_not_of("0."), mantissa.size());
+    long position = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    if (e == std::string_view::npos) return position;
+    size_t k = e + 1;
+    const bool negative = k < body.size() && body[k] == '-';
+    if (k < body.size() && (body[k] == '+' || body[k] == '-')) ++k;
+    long exponent = 0;
+    for (; k < body.size(); ++k) exponent = std::min(exponent * 10 + (body[k] - '0'), 1'000'000'000L);
+    return position + (negative ? -exponent : exponent);
+}
+
 }  // namespace
 
 ParsedNumber parseLeadingNumber(std::string_view text) {
@@ -73,11 +90,9 @@ ParsedNumber parseLeadingNumber(std::string_view text) {
     result.consumed = j;
     (void)start;
     if (ec == std::errc::result_out_of_range) {
-        // Overflow is not finite; underflow reads as zero, as strtod gives it.
-        const bool huge = [&] {
-            const size_t e = body.find_first_of("eE");
-            return e != std::string_view::npos && body.find('-', e) == std::string_view::npos;
-        }();
+        // Overflow is not finite; underflow reads as zero, as strtod gives it. The decimal exponent of
+        // the first significant digit tells which (a long integer overflows without any exponent).
+        const bool huge = decimalExponent(body) > 0;
         result.finite = !huge;
         magnitude = huge ? HUGE_VAL : 0.0;
     }

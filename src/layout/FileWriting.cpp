@@ -12,13 +12,14 @@
 namespace orvanest {
 namespace {
 
+// In the target's folder, so that the rename stays on one file system; a short name of its own, so that
+// a target whose name is as long as the file system allows can still be written.
 std::string temporaryNameBeside(const std::string& path) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     const std::filesystem::path target(path);
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".tmp";
+    std::string name = ".orvanest-";
     name += std::to_string(random() % 1000000007ULL);
+    name += ".tmp";
     return (target.parent_path() / name).string();
 }
 

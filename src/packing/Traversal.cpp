@@ -1,5 +1,7 @@
 #include "packing/Traversal.h"
 
+#include <cstdio>
+
 #include "packing/FastEngine.h"
 #include "packing/GridLimits.h"
 #include "packing/Overlap.h"
@@ -38,8 +40,15 @@ bool placeOnGrid(const Layout& layout, Part& part) {
 }  // namespace
 
 void packTraversal(Layout& layout, Platform& platform) {
-    // The walk advances by PPD: one that is not positive would never pass the board's size.
-    if (!(layout.ppd > 0.0)) return;
+    // The walk advances by PPD: one that is not positive (a part of no size makes it 0 at loading)
+    // would never pass the board's size.
+    if (!(layout.ppd > 0.0)) {
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "PPD=%g does not advance the traversal; give a PPD greater than 0 in Renew_RN_PPD.", layout.ppd);
+        platform.showMessage(kWarningCaption, text);
+        return;
+    }
     if (packingPointCount(layout.boardLength, layout.boardWidth, layout.ppd) > kMaxPackingPoints) {
         platform.showMessage(kWarningCaption, ppdTooSmallMessage(layout.boardLength, layout.boardWidth, layout.ppd));
         return;

@@ -48,6 +48,12 @@ TEST(DxfNonsense, DrawingsAreRefusedOrReadWithoutHarm) {
          refusal.c_str(), 56},
         {"nan thickness", kRectangle + "  0\nTEXT\n 10\n1\n 20\n1\n 40\n2\n  1\nthick=nan\n" + kEnd, 1,
          refusal.c_str(), 50},
+        // Normalising these angles one turn at a time would take for ever or never end.
+        {"arc angle far out", kRectangle + "  0\nARC\n 10\n50\n 20\n25\n 40\n5\n 50\n1.1040985987026288e+241\n 51\n0\n" + kEnd,
+         1, refusal.c_str(), 50},
+        {"arc angles a turn too fine apart",
+         kRectangle + "  0\nARC\n 10\n50\n 20\n25\n 40\n5\n 50\n1e19\n 51\n9.999999999999999e18\n" + kEnd, 1,
+         refusal.c_str(), 50},
         {"curve of too many chords", kRectangle + "  0\nCIRCLE\n 10\n50\n 20\n25\n 40\n1e12\n" + kEnd, 1,
          refusal.c_str(), 50},
         // The last LINE runs to the end of the file: it still closes the outline.

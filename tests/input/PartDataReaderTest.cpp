@@ -178,7 +178,9 @@ TEST(NumberParsing, CLocaleLeadingNumbers) {
     for (const Case& c : {Case{"  12.5abc", 12.5, true, true}, Case{"-3e2", -300, true, true},
                           Case{"+.5", 0.5, true, true}, Case{"1e", 1, true, true}, Case{"abc", 0, false, true},
                           Case{"", 0, false, true}, Case{"inf", HUGE_VAL, true, false},
-                          Case{"1e999", HUGE_VAL, true, false}, Case{"1e-999", 0, true, true}}) {
+                          Case{"1e999", HUGE_VAL, true, false}, Case{"1e-999", 0, true, true},
+                          Case{"0.0000001e-400", 0, true, true}, Case{"0.001e311", 1e308, true, true},
+                          Case{"-1e309x", -HUGE_VAL, true, false}, Case{"1e+99999999999999", HUGE_VAL, true, false}}) {
         const ParsedNumber n = parseLeadingNumber(c.text);
         EXPECT_EQ(n.found, c.found) << c.text;
         EXPECT_EQ(n.finite, c.finite) << c.text;
@@ -186,6 +188,9 @@ TEST(NumberParsing, CLocaleLeadingNumbers) {
             EXPECT_EQ(n.value, c.value) << c.text;
         }
     }
+    // An integer too long for a double overflows without any exponent.
+    EXPECT_FALSE(parseLeadingNumber(std::string(341, '9')).finite);
+    EXPECT_EQ(parseLeadingNumber("0." + std::string(400, '0') + "1").value, 0.0);
     EXPECT_EQ(parseLeadingInteger(" -12x").value, -12);
     EXPECT_FALSE(parseLeadingInteger("x1").found);
 }

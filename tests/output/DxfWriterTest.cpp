@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include <unistd.h>
@@ -142,17 +143,19 @@ TEST(ExportParts, SeparatorInNameStaysInFolder) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / ".._upx1.dxf"));
 }
 
-// A failed write shows the message with the file, answers false and leaves the old file as it was. The
-// temporary file beside a 240-byte name cannot be created (its name is too long), which fails for root too.
-TEST(DxfOutput, FailedWriteKeepsOldFile) {
+// A failed write shows the message with the file, answers false and leaves what was there as it was.
+// A folder standing where the file should go cannot be replaced, which fails for root too.
+TEST(DxfOutput, FailedWriteKeepsWhatWasThere) {
     TemporaryFolder folder;
-    const std::string longName(240, 'n');
-    const std::string oldPart = folder.write(longName + "x1.dxf", "old part\n");
-    const std::string oldLayout = folder.write(longName + ".dxf", "old layout\n");
+    const std::string oldPart = (folder.path() / "Ax1.dxf").string();
+    const std::string oldLayout = (folder.path() / "layout.dxf").string();
+    for (const std::string& target : {oldPart, oldLayout}) {
+        std::filesystem::create_directory(target);
+        folder.write(std::filesystem::path(target).filename().string() + "/kept.txt", "kept\n");
+    }
     Layout layout;
     layout.addPartFront(makeRectangle("A", 0, 0, 10, 10));
-    layout.parts.front().name = longName;
-    layout.addPartType(longName, 0);
+    layout.addPartType("A", 0);
     RecordingPlatform platform;
     EXPECT_FALSE(writeDxfLayout(layout, oldLayout, platform));
     EXPECT_FALSE(exportParts(layout, folder.path().string(), platform));
@@ -161,9 +164,21 @@ TEST(DxfOutput, FailedWriteKeepsOldFile) {
         EXPECT_EQ(caption, "Warning!");
         EXPECT_EQ(text.rfind("排样文件输出失败! (", 0), 0u) << text;
     }
-    EXPECT_NE(platform.messages[1].second.find(longName + "x1.dxf"), std::string::npos);
-    EXPECT_EQ(readFile(oldPart), "old part\n");
-    EXPECT_EQ(readFile(oldLayout), "old layout\n");
+    EXPECT_NE(platform.messages[1].second.find("Ax1.dxf"), std::string::npos);
+    EXPECT_EQ(readFile(oldPart + "/kept.txt"), "kept\n");
+    EXPECT_EQ(readFile(oldLayout + "/kept.txt"), "kept\n");
+    // No temporary file is left beside them.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+}
+
+// Names up to the file system's limit are written: the temporary file's own name stays short.
+TEST(DxfOutput, LongestFileNamesAreWritten) {
+    TemporaryFolder folder;
+    const std::string target = (folder.path() / (std::string(251, 'n') + ".dxf")).string();
+    RecordingPlatform platform;
+    EXPECT_TRUE(writeDxfLayout(Layout(), target, platform));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(std::filesystem::exists(target));
 }
 
 TEST(DxfOutput, ReadOnlyFolderKeepsOldFile) {

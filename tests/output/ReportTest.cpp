@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "output/Report.h"
 #include "support/RecordingPlatform.h"
 #include "support/TestJobs.h"
@@ -70,13 +72,16 @@ TEST(Report, CountsPartsOnTheBoardAndMarksConflicts) {
 
 TEST(Report, UnwritableFileWarnsAndKeepsTheOldOne) {
     TemporaryFolder folder;
-    const std::string path = folder.write(std::string(245, 'r') + ".txt", "old report\n");
+    // A folder where the report should go cannot be replaced, even by root.
+    std::filesystem::create_directory(folder.path() / "Report.txt");
+    const std::string path = folder.write("Report.txt/old.txt", "old report\n");
+    const std::string target = (folder.path() / "Report.txt").string();
     Layout layout;
     RecordingPlatform platform;
-    EXPECT_FALSE(writeReport(layout, path, platform));
+    EXPECT_FALSE(writeReport(layout, target, platform));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].first, "Warning!");
-    EXPECT_EQ(platform.messages[0].second.rfind("report file open error! (" + path + ": ", 0), 0u);
+    EXPECT_EQ(platform.messages[0].second.rfind("report file open error! (" + target + ": ", 0), 0u);
     EXPECT_EQ(readFile(path), "old report\n");
 }
 

@@ -71,8 +71,10 @@ TEST_P(PackTraversal, RefusedSettingsDoNothing) {
         std::vector<std::string> messages;
     } const cases[] = {
         {"nothing selected", 6000, 100, false, {}},
-        {"PPD zero", 6000, 0, true, {}},
-        {"PPD negative", 6000, -1, true, {}},
+        {"PPD zero", 6000, 0, true,
+         {"PPD=0 does not advance the traversal; give a PPD greater than 0 in Renew_RN_PPD."}},
+        {"PPD negative", 6000, -1, true,
+         {"PPD=-1 does not advance the traversal; give a PPD greater than 0 in Renew_RN_PPD."}},
         {"grid too large", 6000, 0.1, true, {ppdTooSmallMessage(6000, 4000, 0.1)}},
         {"negative board", -6000, 100, true, {kTraversalFailed}},
     };

@@ -237,11 +237,15 @@ private slots:
         QVERIFY(rn && ppd && renewRn && renewPpd && ok && dialog->findChild<QPushButton*>("2"));
         QCOMPARE(renewRn->text(), QString("RenewRN"));
         QCOMPARE(renewPpd->text(), QString("Renew PPD"));
-        QVERIFY(ok->isDefault());
+        QCOMPARE(dialog->objectName(), QString("102"));
         QCOMPARE(rn->text(), QString("4"));
         QCOMPARE(ppd->text(), QString::fromStdString(formatPpd(h.layout().ppd)));
 
+        // Return in an edit box neither closes the dialog nor takes the value over.
         rn->setText("6");
+        QTest::keyClick(rn, Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(h.layout().rn, 4);
         QTest::mouseClick(renewRn, Qt::LeftButton);
         QCOMPARE(h.layout().rn, 6);
         ppd->setText("12.5abc");

@@ -70,6 +70,7 @@ private slots:
         whenModal<QFileDialog>([&](QFileDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Open File of Parts "));
             QCOMPARE(dialog.nameFilters(), QStringList{"Text Files (*.TXT) (*.txt)"});
+            QVERIFY(dialog.testOption(QFileDialog::HideNameFilterDetails));  // shows "Text Files (*.TXT)"
             QCOMPARE(dialog.defaultSuffix(), QString("txt"));
             QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
             dialog.selectFile(QString::fromStdString(job));
@@ -82,6 +83,7 @@ private slots:
         whenModal<QFileDialog>([&](QFileDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Write DXF File of Layout"));
             QCOMPARE(dialog.nameFilters(), QStringList{"Text Files (*.DXF) (*.dxf)"});
+            QVERIFY(dialog.testOption(QFileDialog::HideNameFilterDetails));  // shows "Text Files (*.DXF)"
             QCOMPARE(dialog.defaultSuffix(), QString("dxf"));
             QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(QDir(dialog.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());

@@ -35,6 +35,7 @@ RnPpdDialog::RnPpdDialog(CommandLayer& commands, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle("Renew RN&PPD");
+    setObjectName(controlName(kDialogId));
     const DialogUnits units(fontMetrics());
     setFixedSize(units.rect(0, 0, 80, 133).size());
 
@@ -61,7 +62,11 @@ RnPpdDialog::RnPpdDialog(CommandLayer& commands, QWidget* parent)
     ppdEdit_->setGeometry(units.rect(33, 66, 40, 14));
     renewRn->setGeometry(units.rect(17, 34, 43, 18));
 
-    ok->setDefault(true);
+    // Return in an edit box must not close the dialog and drop what was typed: no button is default.
+    for (QPushButton* button : {ok, cancel, renewPpd, renewRn}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     rnEdit_->setText(QString::fromStdString(model_.initialRnText()));
     ppdEdit_->setText(QString::fromStdString(model_.initialPpdText()));
 

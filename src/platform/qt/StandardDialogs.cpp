@@ -21,6 +21,8 @@ QString nameFilter(const FileChooser& chooser) {
 bool runFileChooser(QWidget* owner, const FileChooser& chooser, std::string& filePath) {
     QFileDialog dialog(owner, QString::fromStdString(chooser.title));
     dialog.setNameFilter(nameFilter(chooser));
+    // The description already names its pattern.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDefaultSuffix(QString::fromStdString(chooser.defaultExtension));
     if (chooser.forSaving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 
 #include "input/LoadLayout.h"
@@ -34,6 +35,8 @@ void takeScreenshot(MainWindow& window, const QString& path) {
 }
 
 }  // namespace
+
+void keepNumbersInCLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
 std::optional<StartUpOptions> parseStartUpOptions(const QStringList& arguments, int& exitCode) {
     QCommandLineParser parser;

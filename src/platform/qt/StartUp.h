@@ -16,6 +16,10 @@ struct StartUpOptions {
     QString screenshotPath;
 };
 
+// Qt sets the C library's locale from the environment; numbers in messages, files and the dialog's
+// edit boxes are written and read with a decimal point whatever the user's language.
+void keepNumbersInCLocale();
+
 // Answers nothing after printing the usage or an error (the program then ends with `exitCode`).
 std::optional<StartUpOptions> parseStartUpOptions(const QStringList& arguments, int& exitCode);
 

@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    orvanest::keepNumbersInCLocale();
     int exitCode = 0;
     const std::optional<orvanest::StartUpOptions> options =
         orvanest::parseStartUpOptions(QApplication::arguments(), exitCode);
