@@ -106,6 +106,9 @@ public:
               within(ymax < e.ymax, ymax, e.ymax) && within(ymin > e.ymin, ymin, e.ymin)))
             return false;
         VertexHint& hint = hints_[static_cast<size_t>(k)];
+        // Neighbouring trials mostly fail on the same member: a cheap proof against it spares the index.
+        const Part*& lastConflict = lastConflicts_[static_cast<size_t>(k)];
+        if (lastConflict && provesConflict(trial, dx, dy, *lastConflict, cache_, hint)) return false;
         near_.clear();
         index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
             near_.push_back(&member);
@@ -113,12 +116,11 @@ public:
         });
         // The answer is the same whatever the order of the members: first the cheap proofs of a
         // conflict, then the full test.
-        const Part*& lastConflict = lastConflicts_[static_cast<size_t>(k)];
         for (const Part*& member : near_) {
             if (member == lastConflict) std::swap(member, near_.front());
         }
         for (const Part* member : near_) {
-            if (provesConflict(trial, dx, dy, *member, cache_, hint)) {
+            if (member != lastConflict && provesConflict(trial, dx, dy, *member, cache_, hint)) {
                 lastConflict = member;
                 return false;
             }
