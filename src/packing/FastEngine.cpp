@@ -293,8 +293,8 @@ private:
 }  // namespace
 
 void placePart(Layout& layout, Part& part) {
+    const Point g = referenceVertex(part);  // refreshes the part's centroid, whatever RN is
     if (layout.rn < 1) return;
-    const Point g = referenceVertex(part);
     const Point c = part.centroid;
     const double d = g.distanceTo(c);
     const double step = 2 * geometryPi() / layout.rn;
