@@ -1,5 +1,6 @@
 #include "app/RnPpdSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "input/TextParsing.h"
@@ -14,6 +15,20 @@ bool renewRn(Layout& layout, const std::string& text, Platform& platform) {
         platform.showMessage(kWarningCaption,
                              "RN must be a whole number from 1 to " + std::to_string(kMaxRn) + "; RN stays " +
                                  std::to_string(layout.rn) + ".");
+        return false;
+    }
+    long long largest = 0;
+    for (const Part& part : layout.parts) {
+        long long vertices = part.outer.count();
+        for (const Polygon& hole : part.inners) vertices += hole.count();
+        largest = std::max(largest, vertices);
+    }
+    if (largest > 0 && value.value * largest > kMaxTrialVertices) {
+        platform.showMessage(kWarningCaption, "RN=" + std::to_string(value.value) + " would copy a part of " +
+                                                  std::to_string(largest) + " vertices that many times for each placement; " +
+                                                  "the largest RN for this part set is " +
+                                                  std::to_string(kMaxTrialVertices / largest) + ". RN stays " +
+                                                  std::to_string(layout.rn) + ".");
         return false;
     }
     layout.rn = static_cast<int>(value.value);

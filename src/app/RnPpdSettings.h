@@ -9,9 +9,13 @@ namespace orvanest {
 
 // Orientations beyond this many per part are refused: each one is a full copy of the part per placement.
 inline constexpr int kMaxRn = 3600;
+// For the same reason RN times the vertices of the largest part may not pass this (about 1.2 GB of
+// copies for one placement).
+inline constexpr long long kMaxTrialVertices = 50'000'000;
 
-// The RenewRN button: RN := the leading integer of `text`. A value below 1 or above kMaxRn, or text
-// without a leading number, is refused with a "Warning!" message and RN stays. Answers whether RN was set.
+// The RenewRN button: RN := the leading integer of `text`. A value below 1 or above kMaxRn, one whose
+// copies of the largest part would pass kMaxTrialVertices, or text without a leading number, is refused
+// with a "Warning!" message and RN stays. Answers whether RN was set.
 bool renewRn(Layout& layout, const std::string& text, Platform& platform);
 
 // The Renew PPD button: PPD := the leading number of `text`, then the packing points are renewed. A value

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/RnPpdSettings.h"
 #include "app/WindowHarness.h"
 
@@ -61,6 +63,27 @@ TEST(RnPpdDialog, RefusedValuesStayAsTheyWere) {
         ASSERT_EQ(window.platform.messages.size(), 1u) << entry.text;
         EXPECT_EQ(window.platform.messages[0].first, kWarningCaption);
     }
+}
+
+// Each orientation is a full copy of the part at every placement: RN is bounded by the largest part too.
+TEST(RnPpdDialog, RnIsBoundedByTheCopiesOfTheLargestPart) {
+    std::string job = "BoardLength: 6000\nBoardWidth: 4000\nThickness   : 10\nPart\nName\nround\nPartNumOfSameType\n1\nOutLoop\n";
+    const int vertices = 25'000;
+    for (int i = 0; i < vertices; ++i)
+        job += std::to_string(100 * std::cos(i * 2 * M_PI / vertices)) + "," +
+               std::to_string(100 * std::sin(i * 2 * M_PI / vertices)) + "\n";
+    job += "EndOutLoop\nEndPart\n";
+    Window window;
+    ASSERT_TRUE(window.open(job));
+    RnPpdDialogModel dialog(window.commands);
+    dialog.pressRenewRn("2001");
+    EXPECT_EQ(window.layout().rn, 4);
+    ASSERT_EQ(window.platform.messages.size(), 1u);
+    EXPECT_NE(window.platform.messages[0].second.find("the largest RN for this part set is 2000."), std::string::npos)
+        << window.platform.messages[0].second;
+    dialog.pressRenewRn("2000");
+    EXPECT_EQ(window.layout().rn, 2000);
+    EXPECT_EQ(window.platform.messages.size(), 1u);
 }
 
 TEST(RnPpdDialog, AnOpenDialogActsOnTheLayoutLoadedAfterIt) {
