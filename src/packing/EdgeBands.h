@@ -42,7 +42,29 @@ public:
         return false;
     }
 
+    // The crossing parity at (px, py) of the edges that reach height py, with the coefficients of each
+    // edge's intersection worked out once: the very arithmetic of the crossing test, valid while the
+    // loop stays where it was when the bands were made.
+    bool crossingsOdd(double px, double py) const {
+        const int b = band(py);
+        bool odd = false;
+        for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
+            const EdgeRecord& e = records_[k];
+            if (!(e.lo <= py && py < e.hi)) continue;
+            if (e.vertical ? px < e.x1 : -(e.a * py + e.b) / e.c > px) odd = !odd;
+        }
+        return odd;
+    }
+
 private:
+    // An edge (x1, y1)-(x2, y2) as the crossing test reads it: its height range, whether it counts as
+    // vertical, and a = x1 - x2, b = (x2 - x1) * y1 - (y2 - y1) * x1, c = y2 - y1, so that its
+    // intersection with row py is -(a * py + b) / c.
+    struct EdgeRecord {
+        double lo, hi, x1, a, b, c;
+        bool vertical;
+    };
+
     int band(double y) const {
         const double b = std::floor((y - y0_) / height_);
         if (!(b > 0)) return 0;
@@ -55,6 +77,7 @@ private:
     int bands_ = 1;
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
+    std::vector<EdgeRecord> records_;  // of each entry
     std::vector<int> firstBand_;
     std::vector<double> vertexY_;             // ascending
     std::vector<std::uint32_t> vertexOrder_;  // the vertex of each entry of vertexY_
@@ -68,12 +91,22 @@ class EdgeBandsCache {
 public:
     const EdgeBands* of(const Polygon& loop) {
         if (loop.count() < kBandedLoopMinimum) return nullptr;
+        // A trial asks for the same few loops over and over: a small table in front of the map.
+        Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(&loop) >> 4) % kRecent];
+        if (recent.loop == &loop) return recent.bands;
         auto it = bands_.find(&loop);
         if (it == bands_.end()) it = bands_.emplace(&loop, std::make_unique<EdgeBands>(loop)).first;
-        return it->second.get();
+        recent = Recent{&loop, it->second.get()};
+        return recent.bands;
     }
 
 private:
+    struct Recent {
+        const Polygon* loop = nullptr;
+        const EdgeBands* bands = nullptr;
+    };
+    static constexpr std::uintptr_t kRecent = 64;
+    Recent recent_[kRecent];
     std::unordered_map<const Polygon*, std::unique_ptr<EdgeBands>> bands_;
 };
 

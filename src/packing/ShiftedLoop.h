@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <type_traits>
 #include <utility>
 
 #include "geometry/Part.h"
@@ -71,6 +72,9 @@ bool containsPoint(const Loop& loop, double px, double py) {
             if (xi > px) inside = !inside;
         }
     };
+    if constexpr (std::is_same_v<Loop, PlacedLoop>) {
+        if (loop.bands) return loop.bands->crossingsOdd(px, py);
+    }
     if (loop.bands) {
         const auto [lo, hi] = loop.unmoved(py, py);
         loop.bands->forEach(lo, hi, edge);
