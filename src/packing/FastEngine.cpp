@@ -108,7 +108,10 @@ public:
         VertexHint& hint = hints_[static_cast<size_t>(k)];
         // Neighbouring trials mostly fail on the same member: a cheap proof against it spares the index.
         const Part*& lastConflict = lastConflicts_[static_cast<size_t>(k)];
-        if (lastConflict && provesConflict(trial, dx, dy, *lastConflict, cache_, hint)) return false;
+        const EdgeBands* trialBands = trialBands_[static_cast<size_t>(k)];
+        if (lastConflict &&
+            provesConflict(trial, trialBands, dx, dy, *lastConflict, lastConflictBands_[static_cast<size_t>(k)], cache_, hint))
+            return false;
         near_.clear();
         index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
             near_.push_back(&member);
@@ -120,14 +123,18 @@ public:
             if (member == lastConflict) std::swap(member, near_.front());
         }
         for (const Part* member : near_) {
-            if (member != lastConflict && provesConflict(trial, dx, dy, *member, cache_, hint)) {
+            if (member == lastConflict) continue;
+            const EdgeBands* memberBands = cache_.of(member->outer);
+            if (provesConflict(trial, trialBands, dx, dy, *member, memberBands, cache_, hint)) {
                 lastConflict = member;
+                lastConflictBands_[static_cast<size_t>(k)] = memberBands;
                 return false;
             }
         }
         for (const Part* member : near_) {
             if (!compatibleShifted(trial, dx, dy, *member, cache_, hint)) {
                 lastConflict = member;
+                lastConflictBands_[static_cast<size_t>(k)] = cache_.of(member->outer);
                 return false;
             }
         }
@@ -143,6 +150,12 @@ private:
     MemberIndex::Scratch scratch_;
     std::vector<const Part*> near_;
     std::vector<const Part*> lastConflicts_ = std::vector<const Part*>(trials_.copies.size(), nullptr);
+    std::vector<const EdgeBands*> lastConflictBands_ = std::vector<const EdgeBands*>(trials_.copies.size(), nullptr);
+    std::vector<const EdgeBands*> trialBands_ = [this] {
+        std::vector<const EdgeBands*> bands;
+        for (const Part& trial : trials_.copies) bands.push_back(cache_.of(trial.outer));
+        return bands;
+    }();
 };
 
 // Trial outcomes of one batch of packing points, orientation by orientation.

@@ -214,10 +214,11 @@ inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b
 
 // A cheap look that may prove `a` (shifted) in conflict with `b`: a hinted vertex of one outer loop lies
 // inside the other (so the outer loops are not separate) and neither part lies in a hole of the other. False means only that this look proves nothing.
-inline bool provesConflict(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache,
-                           const VertexHint& hint) {
-    const ShiftedLoop outerA{&a.outer, dx, dy, cache.of(a.outer)};
-    const PlacedLoop outerB{&b.outer, cache.of(b.outer)};
+// `bandsA` and `bandsB` are the bands of the two outer loops, as the cache gives them.
+inline bool provesConflict(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
+                           const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
+    const ShiftedLoop outerA{&a.outer, dx, dy, bandsA};
+    const PlacedLoop outerB{&b.outer, bandsB};
     if (boxesQuickAccept(outerA, outerB)) return false;
     const bool vertexOfAInB = hint.a < outerA.count() && containsPoint(outerB, outerA.x(hint.a), outerA.y(hint.a));
     if (!vertexOfAInB && !(hint.b < outerB.count() && containsPoint(outerA, outerB.x(hint.b), outerB.y(hint.b))))
