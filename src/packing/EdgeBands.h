@@ -49,20 +49,20 @@ public:
         const int b = band(py);
         bool odd = false;
         for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
-            const EdgeRecord& e = records_[k];
+            const EdgeRecord& e = records_[entries_[k]];
             if (!(e.lo <= py && py < e.hi)) continue;
-            if (e.vertical ? px < e.x1 : -(e.a * py + e.b) / e.c > px) odd = !odd;
+            if (e.c == 0.0 ? px < e.b : -(e.a * py + e.b) / e.c > px) odd = !odd;
         }
         return odd;
     }
 
 private:
-    // An edge (x1, y1)-(x2, y2) as the crossing test reads it: its height range, whether it counts as
-    // vertical, and a = x1 - x2, b = (x2 - x1) * y1 - (y2 - y1) * x1, c = y2 - y1, so that its
-    // intersection with row py is -(a * py + b) / c.
+    // An edge (x1, y1)-(x2, y2) as the crossing test reads it: its height range and a = x1 - x2,
+    // b = (x2 - x1) * y1 - (y2 - y1) * x1, c = y2 - y1, so that its intersection with row py is
+    // -(a * py + b) / c. An edge that counts as vertical has c = 0 and b = x1 instead; an edge that takes
+    // part in the test at some row has c != 0 otherwise.
     struct EdgeRecord {
-        double lo, hi, x1, a, b, c;
-        bool vertical;
+        double lo, hi, a, b, c;
     };
 
     int band(double y) const {
@@ -77,7 +77,7 @@ private:
     int bands_ = 1;
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
-    std::vector<EdgeRecord> records_;  // of each entry
+    std::vector<EdgeRecord> records_;  // of each edge
     std::vector<int> firstBand_;
     std::vector<double> vertexY_;             // ascending
     std::vector<std::uint32_t> vertexOrder_;  // the vertex of each entry of vertexY_
