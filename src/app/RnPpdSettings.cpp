@@ -17,12 +17,8 @@ bool renewRn(Layout& layout, const std::string& text, Platform& platform) {
                                  std::to_string(layout.rn) + ".");
         return false;
     }
-    long long largest = 0;
-    for (const Part& part : layout.parts) {
-        long long vertices = part.outer.count();
-        for (const Polygon& hole : part.inners) vertices += hole.count();
-        largest = std::max(largest, vertices);
-    }
+    std::int64_t largest = 0;
+    for (const Part& part : layout.parts) largest = std::max(largest, part.vertexCount());
     if (largest > 0 && value.value * largest > kMaxTrialVertices) {
         platform.showMessage(kWarningCaption, "RN=" + std::to_string(value.value) + " would copy a part of " +
                                                   std::to_string(largest) + " vertices that many times for each placement; " +

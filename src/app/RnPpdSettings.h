@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "layout/Layout.h"
@@ -11,7 +12,7 @@ namespace orvanest {
 inline constexpr int kMaxRn = 3600;
 // For the same reason RN times the vertices of the largest part may not pass this (about 1.2 GB of
 // copies for one placement).
-inline constexpr long long kMaxTrialVertices = 50'000'000;
+inline constexpr std::int64_t kMaxTrialVertices = 50'000'000;
 
 // The RenewRN button: RN := the leading integer of `text`. A value below 1 or above kMaxRn, one whose
 // copies of the largest part would pass kMaxTrialVertices, or text without a leading number, is refused

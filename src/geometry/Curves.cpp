@@ -11,7 +11,7 @@ void Arc::set(const Point& c, double r, double start, double end) {
     endAngle = end;
     // Angles the readers refuse would take for ever, or never end, one turn at a time: they are
     // left as they are, which gives the arc no chord.
-    if (!(std::fabs(startAngle) <= kMaxArcAngle && std::fabs(endAngle) <= kMaxArcAngle)) return;
+    if (!arcAnglesWithinLimit(startAngle, endAngle)) return;
     while (endAngle < startAngle) endAngle += 360.0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include <list>
 
 #include "geometry/Segment.h"
@@ -41,5 +43,8 @@ inline constexpr double kMaxChordsPerCurve = 1'000'000.0;
 // Arc angles beyond this many degrees (a few million turns) are refused by the readers: the end angle is
 // brought past the start one turn at a time, and far out a turn no longer changes the number at all.
 inline constexpr double kMaxArcAngle = 1e9;
+inline bool arcAnglesWithinLimit(double start, double end) {
+    return std::fabs(start) <= kMaxArcAngle && std::fabs(end) <= kMaxArcAngle;  // false for NaN too
+}
 
 }  // namespace orvanest

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <string>
 
 #include "geometry/Polygon.h"
@@ -54,6 +56,13 @@ public:
     void refreshBoundingBox();
     void moveBy(double dx, double dy);
     void rotateAbout(const Point& centre, double angle);
+
+    // The vertices of the outer loop and of every hole, for the limits on memory.
+    std::int64_t vertexCount() const {
+        std::int64_t count = outer.count();
+        for (const Polygon& hole : inners) count += hole.count();
+        return count;
+    }
 
 private:
     void assignFrom(const Part& other);

@@ -130,7 +130,7 @@ bool DxfParser::run() {
             lineEntities.push_front(Segment(Point(e[0], e[1]), Point(e[2], e[3])));
         } else if (line == kArc.start) {
             if (!readEntity(kArc, e)) return false;
-            if (!(std::fabs(e[3]) <= kMaxArcAngle && std::fabs(e[4]) <= kMaxArcAngle))
+            if (!arcAnglesWithinLimit(e[3], e[4]))
                 return fail(e.line, "an arc angle beyond 1e9 degrees");
             Arc arc;
             arc.set(Point(e[0], e[1]), e[2], e[3], e[4]);

@@ -55,10 +55,8 @@ bool PartDataParser::run() {
         if (!block.hasOuter) return fail(blockLine, "part block without OutLoop");
         working.setFromLoops(block.name, block.outer, block.inners);
         const std::int64_t copies = block.copies > 0 ? block.copies : 0;
-        std::int64_t vertices = working.outer.count();
-        for (const Polygon& hole : working.inners) vertices += hole.count();
         totalParts_ += copies;
-        totalVertices_ += copies * vertices;
+        totalVertices_ += copies * working.vertexCount();
         if (totalParts_ > kMaxParts)
             return fail(blockLine, "more than " + std::to_string(kMaxParts) + " parts in all");
         if (totalVertices_ > kMaxTotalVertices)

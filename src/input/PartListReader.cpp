@@ -44,8 +44,7 @@ bool readPartListFile(Layout& layout, const std::string& path, Platform& platfor
         if (ordinal >= kMaxParts) return fail(lineNumber, "more than " + std::to_string(kMaxParts) + " parts");
         Part part;
         if (!readDxfPart(part, resolveDrawingPath(line, path), platform)) return false;
-        totalVertices += part.outer.count();
-        for (const Polygon& hole : part.inners) totalVertices += hole.count();
+        totalVertices += part.vertexCount();
         if (totalVertices > kMaxTotalVertices)
             return fail(lineNumber, "more than " + std::to_string(kMaxTotalVertices) + " vertices in all");
         layout.addPartFront(part);

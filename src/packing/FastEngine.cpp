@@ -107,10 +107,10 @@ public:
             return false;
         VertexHint& hint = hints_[static_cast<size_t>(k)];
         // Neighbouring trials mostly fail on the same member: a cheap proof against it spares the index.
-        const Part*& lastConflict = lastConflicts_[static_cast<size_t>(k)];
+        LastConflict& last = lastConflicts_[static_cast<size_t>(k)];
+        const Part* lastConflict = last.member;
         const EdgeBands* trialBands = trialBands_[static_cast<size_t>(k)];
-        if (lastConflict &&
-            provesConflict(trial, trialBands, dx, dy, *lastConflict, lastConflictBands_[static_cast<size_t>(k)], cache_, hint))
+        if (lastConflict && provesConflict(trial, trialBands, dx, dy, *lastConflict, last.bands, cache_, hint))
             return false;
         near_.clear();
         index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
@@ -126,15 +126,13 @@ public:
             if (member == lastConflict) continue;
             const EdgeBands* memberBands = cache_.of(member->outer);
             if (provesConflict(trial, trialBands, dx, dy, *member, memberBands, cache_, hint)) {
-                lastConflict = member;
-                lastConflictBands_[static_cast<size_t>(k)] = memberBands;
+                last = LastConflict{member, memberBands};
                 return false;
             }
         }
         for (const Part* member : near_) {
             if (!compatibleShifted(trial, dx, dy, *member, cache_, hint)) {
-                lastConflict = member;
-                lastConflictBands_[static_cast<size_t>(k)] = cache_.of(member->outer);
+                last = LastConflict{member, cache_.of(member->outer)};
                 return false;
             }
         }
@@ -149,8 +147,12 @@ private:
     std::vector<VertexHint> hints_;
     MemberIndex::Scratch scratch_;
     std::vector<const Part*> near_;
-    std::vector<const Part*> lastConflicts_ = std::vector<const Part*>(trials_.copies.size(), nullptr);
-    std::vector<const EdgeBands*> lastConflictBands_ = std::vector<const EdgeBands*>(trials_.copies.size(), nullptr);
+    // Per orientation, the member its last failed trial conflicted with, and that member's bands.
+    struct LastConflict {
+        const Part* member = nullptr;
+        const EdgeBands* bands = nullptr;
+    };
+    std::vector<LastConflict> lastConflicts_ = std::vector<LastConflict>(trials_.copies.size());
     std::vector<const EdgeBands*> trialBands_ = [this] {
         std::vector<const EdgeBands*> bands;
         for (const Part& trial : trials_.copies) bands.push_back(cache_.of(trial.outer));

@@ -213,8 +213,9 @@ inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b
 }
 
 // A cheap look that may prove `a` (shifted) in conflict with `b`: a hinted vertex of one outer loop lies
-// inside the other (so the outer loops are not separate) and neither part lies in a hole of the other. False means only that this look proves nothing.
-// `bandsA` and `bandsB` are the bands of the two outer loops, as the cache gives them.
+// inside the other (so the outer loops are not separate) and neither part lies in a hole of the other.
+// False means only that this look proves nothing. `bandsA` and `bandsB` are the bands of the two outer
+// loops, as the cache gives them.
 inline bool provesConflict(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
                            const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
     const ShiftedLoop outerA{&a.outer, dx, dy, bandsA};
