@@ -95,6 +95,26 @@ void require(bool condition, const char* what) {
     std::abort();
 }
 
+// Every part shrunk about its centroid by a billionth. The packing method moves a part back by the
+// negated step after a refused move, and (y + s) - s is not always y: a part can end up overlapping its
+// neighbour by a rounding error, as the plain method does too. Shrinking clears such overlaps and no
+// real one.
+Layout shrunkByRounding(const Layout& layout) {
+    Layout shrunk = layout;
+    for (Part& part : shrunk.parts) {
+        const Point c = part.computeCentroid();
+        auto shrink = [&c](Polygon& loop) {
+            std::vector<Point> vertices = loop.vertices();
+            for (Point& v : vertices) v = Point(c.x + (v.x - c.x) * (1.0 - 1e-9), c.y + (v.y - c.y) * (1.0 - 1e-9));
+            loop.setVertices(std::move(vertices));
+        };
+        shrink(part.outer);
+        for (Polygon& hole : part.inners) shrink(hole);
+        part.refreshBoundingBox();
+    }
+    return shrunk;
+}
+
 void packBriefly(Layout& layout) {
     if (layout.parts.size() > kMaxPartsPacked) return;
     double ppd = layout.ppd;
@@ -111,9 +131,10 @@ void packBriefly(Layout& layout) {
     }
     require(layout.parts.size() == partCount, "packing changed the number of parts");
     if (!allLoopsSimple(layout)) return;
-    const std::string fault = testing::checkLayout(layout);
+    if (testing::checkLayout(layout).empty()) return;
+    const std::string fault = testing::checkLayout(shrunkByRounding(layout));
     if (!fault.empty()) std::fprintf(stderr, "%s\n", fault.c_str());
-    require(fault.empty(), "the packed layout has a conflict");
+    require(fault.empty(), "the packed layout has a conflict beyond rounding");
 }
 
 void loadAndPackBriefly(const std::string& path, int kind) {
