@@ -36,10 +36,7 @@ EdgeBands::EdgeBands(const Polygon& loop) {
     for (int i = 0; i < n; ++i) {
         const Point& p = loop.vertex(i);
         const Point& q = loop.vertex(i + 1 == n ? 0 : i + 1);
-        const double x1 = p.x, y1 = p.y, x2 = q.x, y2 = q.y;
-        const double lo = y2 < y1 ? y2 : y1, hi = y1 < y2 ? y2 : y1;
-        if (std::fabs(x1 - x2) < 1e-10) records_.push_back(EdgeRecord{lo, hi, 0.0, x1, 0.0});
-        else records_.push_back(EdgeRecord{lo, hi, x1 - x2, (x2 - x1) * y1 - (y2 - y1) * x1, y2 - y1});
+        records_.push_back(EdgeLine::of(p.x, p.y, q.x, q.y));
     }
     vertexOrder_.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) vertexOrder_[static_cast<size_t>(i)] = static_cast<std::uint32_t>(i);

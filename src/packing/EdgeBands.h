@@ -11,6 +11,23 @@
 
 namespace orvanest::fast {
 
+// An edge (x1, y1)-(x2, y2) as the crossing test reads it: its height range and a = x1 - x2,
+// b = (x2 - x1) * y1 - (y2 - y1) * x1, c = y2 - y1, so that its intersection with row py is
+// -(a * py + b) / c. An edge that counts as vertical has c = 0 and b = x1 instead; an edge that takes
+// part in the test at some row has c != 0 otherwise.
+struct EdgeLine {
+    double lo, hi, a, b, c;
+
+    static EdgeLine of(double x1, double y1, double x2, double y2) {
+        const double lo = y2 < y1 ? y2 : y1, hi = y1 < y2 ? y2 : y1;
+        if (std::fabs(x1 - x2) < 1e-10) return EdgeLine{lo, hi, 0.0, x1, 0.0};
+        return EdgeLine{lo, hi, x1 - x2, (x2 - x1) * y1 - (y2 - y1) * x1, y2 - y1};
+    }
+    bool active(double py) const { return lo <= py && py < hi; }
+    // The edge meets row py strictly right of px: the crossing test's own arithmetic.
+    bool crosses(double px, double py) const { return c == 0.0 ? px < b : -(a * py + b) / c > px; }
+};
+
 // The edges of a loop sorted into horizontal bands, so that a test at one height reads only the edges
 // that reach it, and its vertices in order of height. Edge i runs from vertex i to vertex i + 1 (0 after
 // the last), as everywhere.
@@ -46,24 +63,30 @@ public:
     // edge's intersection worked out once: the very arithmetic of the crossing test, valid while the
     // loop stays where it was when the bands were made.
     bool crossingsOdd(double px, double py) const {
-        const int b = band(py);
         bool odd = false;
-        for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
-            const EdgeRecord& e = records_[entries_[k]];
-            if (!(e.lo <= py && py < e.hi)) continue;
-            if (e.c == 0.0 ? px < e.b : -(e.a * py + e.b) / e.c > px) odd = !odd;
-        }
+        forEachLineAt(py, [&](const EdgeLine& e) {
+            if (e.crosses(px, py)) odd = !odd;
+        });
         return odd;
     }
 
+    // Calls f(line) for every edge that takes part in the crossing test at height py.
+    template <typename F>
+    void forEachLineAt(double py, F&& f) const {
+        const int b = band(py);
+        for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
+            const EdgeLine& e = records_[entries_[k]];
+            if (e.active(py)) f(e);
+        }
+    }
+
+    // The lowest vertex height above y, or infinity.
+    double nextVertexHeightAbove(double y) const {
+        const auto it = std::upper_bound(vertexY_.begin(), vertexY_.end(), y);
+        return it == vertexY_.end() ? HUGE_VAL : *it;
+    }
+
 private:
-    // An edge (x1, y1)-(x2, y2) as the crossing test reads it: its height range and a = x1 - x2,
-    // b = (x2 - x1) * y1 - (y2 - y1) * x1, c = y2 - y1, so that its intersection with row py is
-    // -(a * py + b) / c. An edge that counts as vertical has c = 0 and b = x1 instead; an edge that takes
-    // part in the test at some row has c != 0 otherwise.
-    struct EdgeRecord {
-        double lo, hi, a, b, c;
-    };
 
     int band(double y) const {
         const double b = std::floor((y - y0_) / height_);
@@ -77,7 +100,7 @@ private:
     int bands_ = 1;
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
-    std::vector<EdgeRecord> records_;  // of each edge
+    std::vector<EdgeLine> records_;  // of each edge
     std::vector<int> firstBand_;
     std::vector<double> vertexY_;             // ascending
     std::vector<std::uint32_t> vertexOrder_;  // the vertex of each entry of vertexY_

@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "packing/ColumnStretch.h"
 #include "packing/MemberIndex.h"
 #include "packing/SlideSteps.h"
 #include "packing/SearchWorker.h"
@@ -110,8 +111,18 @@ public:
         LastConflict& last = lastConflicts_[static_cast<size_t>(k)];
         const Part* lastConflict = last.member;
         const EdgeBands* trialBands = trialBands_[static_cast<size_t>(k)];
-        if (lastConflict && provesConflict(trial, trialBands, dx, dy, *lastConflict, last.bands, cache_, hint))
-            return false;
+        if (lastConflict) {
+            const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
+            const PlacedLoop lastOuter{&lastConflict->outer, last.bands};
+            if (last.stretch.reaches(outer, lastOuter) && !boxesQuickAccept(outer, lastOuter)) return false;
+            const ConflictProof proof =
+                conflictProof(trial, trialBands, dx, dy, *lastConflict, last.bands, cache_, hint);
+            if (proof == ConflictProof::kVertexOfA && !last.bands) {
+                last.stretch = ColumnStretch(trial, outer, hint.a, *lastConflict);
+                return false;
+            }
+            if (proof != ConflictProof::kNone) return false;
+        }
         near_.clear();
         index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
             near_.push_back(&member);
@@ -126,13 +137,13 @@ public:
             if (member == lastConflict) continue;
             const EdgeBands* memberBands = cache_.of(member->outer);
             if (provesConflict(trial, trialBands, dx, dy, *member, memberBands, cache_, hint)) {
-                last = LastConflict{member, memberBands};
+                last = LastConflict{member, memberBands, {}};
                 return false;
             }
         }
         for (const Part* member : near_) {
             if (!compatibleShifted(trial, dx, dy, *member, cache_, hint)) {
-                last = LastConflict{member, cache_.of(member->outer)};
+                last = LastConflict{member, cache_.of(member->outer), {}};
                 return false;
             }
         }
@@ -147,10 +158,12 @@ private:
     std::vector<VertexHint> hints_;
     MemberIndex::Scratch scratch_;
     std::vector<const Part*> near_;
-    // Per orientation, the member its last failed trial conflicted with, and that member's bands.
+    // Per orientation, the member its last failed trial conflicted with, that member's bands, and how far
+    // up the column the trial's vertex that proved it is known to stay inside the member.
     struct LastConflict {
         const Part* member = nullptr;
         const EdgeBands* bands = nullptr;
+        ColumnStretch stretch;
     };
     std::vector<LastConflict> lastConflicts_ = std::vector<LastConflict>(trials_.copies.size());
     std::vector<const EdgeBands*> trialBands_ = [this] {
@@ -186,9 +199,10 @@ constexpr long kTrialsBeforeParallel = 30000;
 // the second thread only works out, ahead of it, whether trials fit.
 class PlacementSearch {
 public:
-    PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d)
+    PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d,
+                    std::optional<SearchWorker>& worker)
         : index_(index), layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
-          main_(index, layout, trials), parallel_(std::thread::hardware_concurrency() > 1) {}
+          main_(index, layout, trials), parallel_(std::thread::hardware_concurrency() > 1), worker_(worker) {}
 
     // First fit from `start`: answers the slot (slotCount() when none) and sets the orientation.
     size_t firstFit(size_t start, int& orientation) {
@@ -285,10 +299,10 @@ private:
 
     // Whether the search has run long enough on one thread to be worth the second; starts it then.
     bool goParallel() {
-        if (worker_) return true;
+        if (second_) return true;
         if (!parallel_ || trials_done_ < kTrialsBeforeParallel) return false;
         second_.emplace(index_, layout_, trials_);
-        worker_.emplace();
+        if (!worker_) worker_.emplace();
         return true;
     }
 
@@ -302,13 +316,26 @@ private:
     const bool parallel_;
     long trials_done_ = 0;
     std::optional<TrialTester> second_;
-    std::optional<SearchWorker> worker_;
+    std::optional<SearchWorker>& worker_;
     Batch batch_;
 };
 
 }  // namespace
 
+struct PackingRun::Threads {
+    std::optional<SearchWorker> worker;
+};
+
+PackingRun::PackingRun() : threads_(std::make_unique<Threads>()) {}
+
+PackingRun::~PackingRun() = default;
+
 void placePart(Layout& layout, Part& part) {
+    PackingRun run;
+    run.placePart(layout, part);
+}
+
+void PackingRun::placePart(Layout& layout, Part& part) {
     const Point g = referenceVertex(part);  // refreshes the part's centroid, whatever RN is
     if (layout.rn < 1) return;
     const Point c = part.centroid;
@@ -333,7 +360,7 @@ void placePart(Layout& layout, Part& part) {
     size_t bestSlot = end;
     int bestK = 0;
     {
-        PlacementSearch search(index, layout, trials, g, d);
+        PlacementSearch search(index, layout, trials, g, d, threads_->worker);
         bestSlot = search.firstFit(slot ? points.firstSlotNotBefore(slot->resumePoint) : 0, bestK);
         if (bestSlot == end) return;
         if (slot) slot->resumePoint = points.at(bestSlot);

@@ -13,6 +13,21 @@ namespace orvanest::fast {
 
 void placePart(Layout& layout, Part& part);
 
+// The placements of one packing run, which keep one second search thread between them instead of
+// starting one per long search.
+class PackingRun {
+public:
+    PackingRun();
+    ~PackingRun();
+    PackingRun(const PackingRun&) = delete;
+    PackingRun& operator=(const PackingRun&) = delete;
+    void placePart(Layout& layout, Part& part);
+
+private:
+    struct Threads;
+    std::unique_ptr<Threads> threads_;
+};
+
 // isPlacementValid for one member that moves while all the others stay where they are.
 class MovingPartCheck {
 public:

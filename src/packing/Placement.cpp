@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -176,9 +177,13 @@ double packTimed(Layout& layout, Platform& platform) {
     const int total = static_cast<int>(std::count_if(layout.parts.begin(), layout.parts.end(),
                                                      [](const Part& part) { return part.selected; }));
     int done = 0;
+    // The fast engine keeps its search thread from one placement to the next.
+    std::optional<fast::PackingRun> run;
+    if (!layout.useLiteralEngine) run.emplace();
     for (Part& part : layout.parts) {
         if (!part.selected) continue;
-        placePart(layout, part);
+        if (run) run->placePart(layout, part);
+        else placePart(layout, part);
         if (!platform.packingProgress(++done, total)) break;
     }
     const double seconds = platform.nowSeconds() - start;

@@ -136,8 +136,9 @@ bool edgesCross(const A& a, const B& b) {
     return crossed;
 }
 
+// Called for nearly every trial and member: kept inline.
 template <typename A, typename B>
-bool boxesQuickAccept(const A& a, const B& b) {
+[[gnu::always_inline]] inline bool boxesQuickAccept(const A& a, const B& b) {
     const double axmin = a.xmin(), axmax = a.xmax(), aymin = a.ymin(), aymax = a.ymax();
     const double bxmin = b.xmin(), bxmax = b.xmax(), bymin = b.ymin(), bymax = b.ymax();
     return axmin > bxmax || std::fabs(axmin - bxmax) < 1e-5 || axmax < bxmin || std::fabs(axmax - bxmin) < 1e-5 ||
@@ -212,23 +213,31 @@ inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b
         a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache, hint);
 }
 
+// Which cheap look proved a conflict: none, the hinted vertex of `a` inside `b`, or the other way round.
+enum class ConflictProof { kNone, kVertexOfA, kVertexOfB };
+
 // A cheap look that may prove `a` (shifted) in conflict with `b`: a hinted vertex of one outer loop lies
 // inside the other (so the outer loops are not separate) and neither part lies in a hole of the other.
-// False means only that this look proves nothing. `bandsA` and `bandsB` are the bands of the two outer
+// kNone means only that this look proves nothing. `bandsA` and `bandsB` are the bands of the two outer
 // loops, as the cache gives them.
-inline bool provesConflict(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
-                           const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
+inline ConflictProof conflictProof(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
+                                   const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
     const ShiftedLoop outerA{&a.outer, dx, dy, bandsA};
     const PlacedLoop outerB{&b.outer, bandsB};
-    if (boxesQuickAccept(outerA, outerB)) return false;
+    if (boxesQuickAccept(outerA, outerB)) return ConflictProof::kNone;
     const bool vertexOfAInB = hint.a < outerA.count() && containsPoint(outerB, outerA.x(hint.a), outerA.y(hint.a));
     if (!vertexOfAInB && !(hint.b < outerB.count() && containsPoint(outerA, outerB.x(hint.b), outerB.y(hint.b))))
-        return false;
+        return ConflictProof::kNone;
     for (const Polygon& hole : a.inners)
-        if (containsAll(ShiftedLoop{&hole, dx, dy, cache.of(hole)}, outerB)) return false;
+        if (containsAll(ShiftedLoop{&hole, dx, dy, cache.of(hole)}, outerB)) return ConflictProof::kNone;
     for (const Polygon& hole : b.inners)
-        if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return false;
-    return true;
+        if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return ConflictProof::kNone;
+    return vertexOfAInB ? ConflictProof::kVertexOfA : ConflictProof::kVertexOfB;
+}
+
+inline bool provesConflict(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
+                           const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
+    return conflictProof(a, bandsA, dx, dy, b, bandsB, cache, hint) != ConflictProof::kNone;
 }
 
 // `a`, which moves between calls (so it has no bands), where it lies against `b`.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <sstream>
@@ -140,6 +141,50 @@ TEST(EngineDifferential, PackingPointRunAndSlidesOnRandomJobs) {
             });
             expectSame(*pair, "slides, seed " + std::to_string(seed));
         }
+    }
+}
+
+// Square frames with wide holes and small pieces that fit into them: trials go up columns beside, across
+// and into the holes, in both directions (a piece in a frame's hole, a frame around a piece).
+std::string framesJob(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    auto uniform = [&random](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    std::string job = "BoardLength: 400\nBoardWidth: 120\nThickness   : 10\n";
+    auto vertex = [](double x, double y) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2f,%.2f\n", x, y);
+        return std::string(text);
+    };
+    for (int t = 0; t < 6; ++t) {
+        job += "Part\nName\nT" + std::to_string(t) + "\nPartNumOfSameType\n" + std::to_string(1 + random() % 4) +
+               "\nOutLoop\n";
+        if (t % 3 == 0) {
+            const double side = uniform(30, 50), wall = uniform(3, 6);
+            job += vertex(0, 0) + vertex(side, 0) + vertex(side, side) + vertex(0, side) + "EndOutLoop\nInnerLoop\n";
+            job += vertex(wall, wall) + vertex(side - wall, wall) + vertex(side - wall, side - wall) +
+                   vertex(wall, side - wall) + "EndInnerLoop\n";
+        } else if (t % 3 == 1) {
+            const double w = uniform(4, 14), h = uniform(4, 14);
+            job += vertex(0, 0) + vertex(w, 0) + vertex(w, h) + vertex(0, h) + "EndOutLoop\n";
+        } else {
+            const double w = uniform(5, 15), h = uniform(5, 15);
+            job += vertex(0, 0) + vertex(w, 0) + vertex(uniform(0, w), h) + "EndOutLoop\n";
+        }
+        job += "EndPart\n";
+    }
+    return job;
+}
+
+TEST(EngineDifferential, PiecesInTheHolesOfFrames) {
+    for (std::uint32_t seed = 1; seed <= 16; ++seed) {
+        auto pair = loadPair(framesJob(seed));
+        std::mt19937 random(seed);
+        prepare(*pair, random);
+        both(*pair, [](Layout& layout, Platform& platform) {
+            selectAll(layout);
+            packTimed(layout, platform);
+        });
+        expectSame(*pair, "frames, seed " + std::to_string(seed));
     }
 }
 
