@@ -17,6 +17,18 @@ namespace {
 
 char32_t lowerCase(char32_t c) { return (c >= U'A' && c <= U'Z') ? c - U'A' + U'a' : c; }
 
+// Raises a flag for the length of a scope.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
 CommandLayer::CommandLayer(Platform& platform) : platform_(platform) {}
@@ -98,16 +110,20 @@ void CommandLayer::onChar(char32_t character, bool shift) {
         case U'c':
             if (state_.mode == InteractionMode::Rotate) rotateBy(-state_.rotationStep);
             return;
-        case U'b':
+        case U'b': {
+            const RunningFlag running(packing_);
             packTimed(layout, platform_);
             return redraw();
+        }
         case U'd': state_.animating = true; return;
         case U'e':
             writeReport(layout, "Report.txt", platform_);
             return redraw();
-        case U'k':
+        case U'k': {
+            const RunningFlag running(packing_);
             packTraversal(layout, platform_);
             return redraw();
+        }
         case U'l':
             packRemainingRects(layout, platform_);
             return redraw();
@@ -152,7 +168,7 @@ bool CommandLayer::onCommand(int commandId) {
 }
 
 void CommandLayer::onTimer() {
-    if (!state_.animating || platform_.tonePlaying()) return;
+    if (!state_.animating || packing_ || platform_.tonePlaying()) return;
     if (!layout_) {
         state_.animating = false;
         return;

@@ -70,6 +70,9 @@ private:
 
     Platform& platform_;
     WindowState state_;
+    // A packing run is under way: the progress dialog lets timer ticks through, and an animation step
+    // must not place parts in the middle of it.
+    bool packing_ = false;
     std::optional<Layout> layout_;
     Viewport viewport_;
 };

@@ -380,6 +380,24 @@ TEST(CommandLayer, TheAnimationWaitsForItsToneAndStopsAtTheEnd) {
     EXPECT_EQ(window.platform.redraws, redraws + 1);
 }
 
+// The progress dialog lets timer ticks through: an animation under way must not place parts in the
+// middle of a run of key B or K.
+TEST(CommandLayer, AnimationStepsWaitWhileARunIsUnderWay) {
+    for (const char* key : {"b", "k"}) {
+        Window window;
+        ASSERT_TRUE(window.open());
+        window.type("A", true);
+        window.type("d");
+        window.platform.duringProgress = [&window] { window.commands.onTimer(); };
+        window.type(key);
+        EXPECT_TRUE(window.platform.tones.empty()) << key;
+        EXPECT_EQ(window.platform.progress.size(), window.layout().parts.size()) << key;
+        window.platform.duringProgress = nullptr;
+        window.commands.onTimer();  // afterwards the animation goes on
+        EXPECT_FALSE(window.commands.state().animating) << key;
+    }
+}
+
 TEST(CommandLayer, IdSequenceReordersWithoutRepainting) {
     Window window;
     ASSERT_TRUE(window.open());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,11 +24,17 @@ public:
     void setMenuChecked(int commandId, bool checked) override { menuChecks.emplace_back(commandId, checked); }
     void openRnPpdDialog() override { ++dialogsOpened; }
     bool tonePlaying() const override { return toneHeld; }
+    // The progress dialog hands the event loop over: whatever the loop would deliver meanwhile.
+    bool packingProgress(int done, int total) override {
+        if (duringProgress) duringProgress();
+        return RecordingPlatform::packingProgress(done, total);
+    }
 
     std::vector<std::string> chooserStartPaths;
     std::vector<std::pair<int, bool>> menuChecks;
     int dialogsOpened = 0;
     bool toneHeld = false;
+    std::function<void()> duringProgress;
 };
 
 // Runs the scope in another current directory, for the files the program writes beside itself.
