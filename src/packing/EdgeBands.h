@@ -109,7 +109,7 @@ private:
 // Loops with fewer vertices are tested edge by edge; banding them would cost more than it saves.
 inline constexpr int kBandedLoopMinimum = 24;
 
-// Bands of the loops met during one placement, made on first use. The loops must not move meanwhile.
+// Bands of the loops met, made on first use. A loop that moves or goes must be forgotten first.
 class EdgeBandsCache {
 public:
     const EdgeBands* of(const Polygon& loop) {
@@ -121,6 +121,13 @@ public:
         if (it == bands_.end()) it = bands_.emplace(&loop, std::make_unique<EdgeBands>(loop)).first;
         recent = Recent{&loop, it->second.get()};
         return recent.bands;
+    }
+
+    // Drops the bands of a loop that has moved or is about to go.
+    void forget(const Polygon& loop) {
+        Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(&loop) >> 4) % kRecent];
+        if (recent.loop == &loop) recent = Recent{};
+        bands_.erase(&loop);
     }
 
 private:

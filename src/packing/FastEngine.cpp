@@ -93,8 +93,9 @@ namespace {
 // One thread's means of testing trials: its own band cache, vertex hints and visit marks.
 class TrialTester {
 public:
-    TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials)
-        : index_(index), layout_(layout), trials_(trials), hints_(trials.copies.size()), scratch_(index.scratch()) {}
+    TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials, EdgeBandsCache& cache)
+        : index_(index), layout_(layout), trials_(trials), cache_(cache), hints_(trials.copies.size()),
+          scratch_(index.scratch()) {}
 
     bool fits(int k, double dx, double dy) {
         const Part& trial = trials_.copies[static_cast<size_t>(k)];
@@ -154,7 +155,7 @@ private:
     const MemberIndex& index_;
     const Layout& layout_;
     const Trials& trials_;
-    EdgeBandsCache cache_;
+    EdgeBandsCache& cache_;
     std::vector<VertexHint> hints_;
     MemberIndex::Scratch scratch_;
     std::vector<const Part*> near_;
@@ -171,6 +172,26 @@ private:
         for (const Part& trial : trials_.copies) bands.push_back(cache_.of(trial.outer));
         return bands;
     }();
+};
+
+// What the placements of one run keep: the second thread, and each thread's bands of the members.
+struct SearchThreads {
+    EdgeBandsCache mainBands;
+    EdgeBandsCache secondBands;
+    std::optional<SearchWorker> worker;
+
+    // The trial copies go, and the placed part moves.
+    void forget(const std::vector<Part>& copies, const Part& placed) {
+        for (EdgeBandsCache* cache : {&mainBands, &secondBands}) {
+            for (const Part& part : copies) forgetLoops(*cache, part);
+            forgetLoops(*cache, placed);
+        }
+    }
+
+    static void forgetLoops(EdgeBandsCache& cache, const Part& part) {
+        cache.forget(part.outer);
+        for (const Polygon& hole : part.inners) cache.forget(hole);
+    }
 };
 
 // Trial outcomes of one batch of packing points, orientation by orientation.
@@ -200,9 +221,10 @@ constexpr long kTrialsBeforeParallel = 30000;
 class PlacementSearch {
 public:
     PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d,
-                    std::optional<SearchWorker>& worker)
+                    SearchThreads& threads)
         : index_(index), layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
-          main_(index, layout, trials), parallel_(std::thread::hardware_concurrency() > 1), worker_(worker) {}
+          main_(index, layout, trials, threads.mainBands), parallel_(std::thread::hardware_concurrency() > 1),
+          threads_(threads) {}
 
     // First fit from `start`: answers the slot (slotCount() when none) and sets the orientation.
     size_t firstFit(size_t start, int& orientation) {
@@ -220,9 +242,9 @@ public:
             batch_.collect(points, next, size, rn_);
             const size_t half = (batch_.slots.size() + 1) / 2;
             int foundSecond = -1;
-            worker_->run([&] { foundSecond = firstFitIn(*second_, half, batch_.slots.size()); });
+            threads_.worker->run([&] { foundSecond = firstFitIn(*second_, half, batch_.slots.size()); });
             const int foundMain = firstFitIn(main_, 0, half);
-            worker_->wait();
+            threads_.worker->wait();
             const int found = foundMain >= 0 ? foundMain : foundSecond;
             if (found >= 0) {
                 orientation = found % rn_;
@@ -254,9 +276,9 @@ public:
             // Trials at or above the best known now cannot win later either: the best only falls.
             const double threshold = best;
             const size_t half = (batch_.slots.size() + 1) / 2;
-            worker_->run([&] { outcomesIn(*second_, half, batch_.slots.size(), threshold); });
+            threads_.worker->run([&] { outcomesIn(*second_, half, batch_.slots.size(), threshold); });
             outcomesIn(main_, 0, half, threshold);
-            worker_->wait();
+            threads_.worker->wait();
             for (size_t i = 0; i < batch_.slots.size(); ++i) {
                 const Point& q = points.at(batch_.slots[i]);
                 if (q.x - d_ > best) return;
@@ -301,8 +323,8 @@ private:
     bool goParallel() {
         if (second_) return true;
         if (!parallel_ || trials_done_ < kTrialsBeforeParallel) return false;
-        second_.emplace(index_, layout_, trials_);
-        if (!worker_) worker_.emplace();
+        second_.emplace(index_, layout_, trials_, threads_.secondBands);
+        if (!threads_.worker) threads_.worker.emplace();
         return true;
     }
 
@@ -315,16 +337,14 @@ private:
     TrialTester main_;
     const bool parallel_;
     long trials_done_ = 0;
+    SearchThreads& threads_;
     std::optional<TrialTester> second_;
-    std::optional<SearchWorker>& worker_;
     Batch batch_;
 };
 
 }  // namespace
 
-struct PackingRun::Threads {
-    std::optional<SearchWorker> worker;
-};
+struct PackingRun::Threads : SearchThreads {};
 
 PackingRun::PackingRun() : threads_(std::make_unique<Threads>()) {}
 
@@ -353,6 +373,14 @@ void PackingRun::placePart(Layout& layout, Part& part) {
         trials.centroidX.push_back(ck.x);
     }
 
+    // The bands of the trial copies and of this part's present place are of no use after it.
+    struct ForgetAtEnd {
+        SearchThreads& threads;
+        const Trials& trials;
+        const Part& part;
+        ~ForgetAtEnd() { threads.forget(trials.copies, part); }
+    } forgetAtEnd{*threads_, trials, part};
+
     TypeSlot* slot = layout.slotFor(part.name);
     const MemberIndex index(layout.parts);
     PackingPoints& points = layout.packingPoints;
@@ -360,7 +388,7 @@ void PackingRun::placePart(Layout& layout, Part& part) {
     size_t bestSlot = end;
     int bestK = 0;
     {
-        PlacementSearch search(index, layout, trials, g, d, threads_->worker);
+        PlacementSearch search(index, layout, trials, g, d, *threads_);
         bestSlot = search.firstFit(slot ? points.firstSlotNotBefore(slot->resumePoint) : 0, bestK);
         if (bestSlot == end) return;
         if (slot) slot->resumePoint = points.at(bestSlot);
@@ -372,9 +400,8 @@ void PackingRun::placePart(Layout& layout, Part& part) {
     const Point target = points.at(bestSlot);
     part.moveBy(target.x - g.x, target.y - g.y);
     part.rotateAbout(target, bestK * step);
-    EdgeBandsCache cache;
-    slideWith(index, cache, layout, part, -1.0, 0.0);
-    slideWith(index, cache, layout, part, 0.0, -1.0);
+    slideWith(index, threads_->mainBands, layout, part, -1.0, 0.0);
+    slideWith(index, threads_->mainBands, layout, part, 0.0, -1.0);
     fast::removeCoveredPoints(layout, part);
 }
 
