@@ -1,9 +1,12 @@
 #include "packing/FastEngine.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
 #include <cmath>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "packing/ColumnStretch.h"
@@ -176,9 +179,11 @@ private:
 
 // What the placements of one run keep: the second thread, and each thread's bands of the members.
 struct SearchThreads {
+    SearchTuning tuning;
     EdgeBandsCache mainBands;
     EdgeBandsCache secondBands;
     std::optional<SearchWorker> worker;
+    long lastSearchTrials = 0;  // trials of the run's last search, on both threads
 
     // The trial copies go, and the placed part moves.
     void forget(const std::vector<Part>& copies, const Part& placed) {
@@ -199,7 +204,11 @@ enum Outcome : unsigned char { kUntested = 0, kFits = 1, kFails = 2 };
 
 struct Batch {
     std::vector<size_t> slots;
-    std::vector<unsigned char> outcomes;  // slots.size() x RN
+    std::vector<unsigned char> outcomes;  // orientation by orientation, each a row of slots.size()
+
+    unsigned char& outcome(int orientation, size_t point) {
+        return outcomes[static_cast<size_t>(orientation) * slots.size() + point];
+    }
 
     void collect(const PackingPoints& points, size_t& slot, size_t limit, int rn) {
         slots.clear();
@@ -210,10 +219,11 @@ struct Batch {
     }
 };
 
-// A search goes on its second thread only after this many trials on the calling thread: handing
-// batches over costs more than most searches take (measured: a long search of the 1,000-part job gains a
-// quarter, the benchmark jobs with shorter searches lose up to a third with a lower threshold).
-constexpr long kTrialsBeforeParallel = 30000;
+// Measured: the benchmark jobs, whose searches take a few thousand trials, lose a tenth and more when
+// their searches split sooner than the default; the 500-part generated job, whose searches are long,
+// runs a tenth faster when they split almost at once.
+// Points in the first batch handed out; each further batch doubles, up to 2048.
+constexpr size_t kFirstBatchPoints = 128;
 
 // The candidate search of one placement, split over two threads once it proves long. Every decision
 // (first fit, the stop rule, strict improvement) is taken in candidate order by the calling thread;
@@ -223,8 +233,13 @@ public:
     PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d,
                     SearchThreads& threads)
         : index_(index), layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
-          main_(index, layout, trials, threads.mainBands), parallel_(std::thread::hardware_concurrency() > 1),
-          threads_(threads) {}
+          main_(index, layout, trials, threads.mainBands), parallel_(threads.tuning.secondThread),
+          threads_(threads),
+          trialsBeforeParallel_(threads.lastSearchTrials >= threads.tuning.longSearch
+                                    ? threads.tuning.trialsBeforeParallelAfterLong
+                                    : threads.tuning.trialsBeforeParallel) {}
+
+    ~PlacementSearch() { threads_.lastSearchTrials = trials_done_; }
 
     // First fit from `start`: answers the slot (slotCount() when none) and sets the orientation.
     size_t firstFit(size_t start, int& orientation) {
@@ -237,15 +252,17 @@ public:
                 if (main_.fits(k, p.x - g_.x, p.y - g_.y)) return orientation = k, s;
         }
         size_t next = s;
-        size_t size = 64;
+        size_t size = kFirstBatchPoints;
         while (next < end) {
             batch_.collect(points, next, size, rn_);
-            const size_t half = (batch_.slots.size() + 1) / 2;
+            trials_done_ += static_cast<long>(batch_.slots.size()) * rn_;
+            const auto [mine, theirs] = shares(batch_.slots.size());
             int foundSecond = -1;
-            threads_.worker->run([&] { foundSecond = firstFitIn(*second_, half, batch_.slots.size()); });
-            const int foundMain = firstFitIn(main_, 0, half);
+            fitFoundAt_.store(SIZE_MAX, std::memory_order_relaxed);
+            threads_.worker->run([&] { foundSecond = firstFitIn(*second_, theirs); });
+            const int foundMain = firstFitIn(main_, mine);
             threads_.worker->wait();
-            const int found = foundMain >= 0 ? foundMain : foundSecond;
+            const int found = foundMain < 0 || (foundSecond >= 0 && foundSecond < foundMain) ? foundSecond : foundMain;
             if (found >= 0) {
                 orientation = found % rn_;
                 return batch_.slots[static_cast<size_t>(found / rn_)];
@@ -270,14 +287,15 @@ public:
             }
         }
         size_t next = s;
-        size_t size = 64;
+        size_t size = kFirstBatchPoints;
         while (next < end) {
             batch_.collect(points, next, size, rn_);
+            trials_done_ += static_cast<long>(batch_.slots.size()) * rn_;
             // Trials at or above the best known now cannot win later either: the best only falls.
             const double threshold = best;
-            const size_t half = (batch_.slots.size() + 1) / 2;
-            threads_.worker->run([&] { outcomesIn(*second_, half, batch_.slots.size(), threshold); });
-            outcomesIn(main_, 0, half, threshold);
+            const auto [mine, theirs] = shares(batch_.slots.size());
+            threads_.worker->run([&] { outcomesIn(*second_, theirs, threshold); });
+            outcomesIn(main_, mine, threshold);
             threads_.worker->wait();
             for (size_t i = 0; i < batch_.slots.size(); ++i) {
                 const Point& q = points.at(batch_.slots[i]);
@@ -285,7 +303,7 @@ public:
                 const double dx = q.x - g_.x;
                 for (int j = 0; j < rn_; ++j) {
                     const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
-                    if (score < best && batch_.outcomes[i * static_cast<size_t>(rn_) + static_cast<size_t>(j)] == kFits)
+                    if (score < best && batch_.outcome(j, i) == kFits)
                         best = score, bestSlot = batch_.slots[i], bestK = j;
                 }
             }
@@ -294,27 +312,46 @@ public:
     }
 
 private:
-    // The first fitting trial among batch points [from, to), as point * RN + orientation, or -1.
-    int firstFitIn(TrialTester& tester, size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) {
+    // A thread's share of a batch: points [from, to), orientations first, first + step, ... Split by
+    // orientation, each thread keeps meeting the same members in the same places, as one thread alone
+    // would; a single orientation is split by points.
+    struct Share {
+        size_t from, to;
+        int first, step;
+    };
+
+    std::pair<Share, Share> shares(size_t points) const {
+        if (rn_ >= 2) return {Share{0, points, 0, 2}, Share{0, points, 1, 2}};
+        const size_t half = (points + 1) / 2;
+        return {Share{0, half, 0, 1}, Share{half, points, 0, 1}};
+    }
+
+    // The first fitting trial of a share, as point * RN + orientation, or -1. Stops past a point where the
+    // other thread has found a fit: nothing later can come first.
+    int firstFitIn(TrialTester& tester, const Share& share) {
+        for (size_t i = share.from; i < share.to && i <= fitFoundAt_.load(std::memory_order_relaxed); ++i) {
             const Point& p = layout_.packingPoints.at(batch_.slots[i]);
-            for (int k = 0; k < rn_; ++k)
-                if (tester.fits(k, p.x - g_.x, p.y - g_.y)) return static_cast<int>(i) * rn_ + k;
+            for (int k = share.first; k < rn_; k += share.step) {
+                if (tester.fits(k, p.x - g_.x, p.y - g_.y)) {
+                    size_t known = fitFoundAt_.load(std::memory_order_relaxed);
+                    while (i < known && !fitFoundAt_.compare_exchange_weak(known, i, std::memory_order_relaxed)) {
+                    }
+                    return static_cast<int>(i) * rn_ + k;
+                }
+            }
         }
         return -1;
     }
 
-    // Outcomes of every trial among batch points [from, to) that could still improve on `threshold`.
-    void outcomesIn(TrialTester& tester, size_t from, size_t to, double threshold) {
-        for (size_t i = from; i < to; ++i) {
+    // Outcomes of every trial of a share that could still improve on `threshold`.
+    void outcomesIn(TrialTester& tester, const Share& share, double threshold) {
+        for (size_t i = share.from; i < share.to; ++i) {
             const Point& q = layout_.packingPoints.at(batch_.slots[i]);
             if (q.x - d_ > threshold) return;
             const double dx = q.x - g_.x, dy = q.y - g_.y;
-            for (int j = 0; j < rn_; ++j) {
+            for (int j = share.first; j < rn_; j += share.step) {
                 const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
-                if (score < threshold)
-                    batch_.outcomes[i * static_cast<size_t>(rn_) + static_cast<size_t>(j)] =
-                        tester.fits(j, dx, dy) ? kFits : kFails;
+                if (score < threshold) batch_.outcome(j, i) = tester.fits(j, dx, dy) ? kFits : kFails;
             }
         }
     }
@@ -322,7 +359,7 @@ private:
     // Whether the search has run long enough on one thread to be worth the second; starts it then.
     bool goParallel() {
         if (second_) return true;
-        if (!parallel_ || trials_done_ < kTrialsBeforeParallel) return false;
+        if (!parallel_ || trials_done_ < trialsBeforeParallel_) return false;
         second_.emplace(index_, layout_, trials_, threads_.secondBands);
         if (!threads_.worker) threads_.worker.emplace();
         return true;
@@ -336,17 +373,19 @@ private:
     const int rn_;
     TrialTester main_;
     const bool parallel_;
-    long trials_done_ = 0;
+    long trials_done_ = 0;  // tested or handed out in batches
     SearchThreads& threads_;
+    const long trialsBeforeParallel_;
     std::optional<TrialTester> second_;
     Batch batch_;
+    std::atomic<size_t> fitFoundAt_{SIZE_MAX};  // the earliest batch point where a thread found a fit
 };
 
 }  // namespace
 
 struct PackingRun::Threads : SearchThreads {};
 
-PackingRun::PackingRun() : threads_(std::make_unique<Threads>()) {}
+PackingRun::PackingRun(SearchTuning tuning) : threads_(std::make_unique<Threads>()) { threads_->tuning = tuning; }
 
 PackingRun::~PackingRun() = default;
 

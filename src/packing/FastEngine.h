@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <thread>
 
 #include "geometry/Part.h"
 #include "layout/Layout.h"
@@ -13,11 +14,21 @@ namespace orvanest::fast {
 
 void placePart(Layout& layout, Part& part);
 
+// When a search hands half its trials to a second thread. A search that has taken trialsBeforeParallel
+// trials on its own goes on two threads; after a search of longSearch trials or more, the run's next
+// search does so after trialsBeforeParallelAfterLong. The defaults are measured; tests force the thread.
+struct SearchTuning {
+    long trialsBeforeParallel = 30000;
+    long longSearch = 20000;
+    long trialsBeforeParallelAfterLong = 500;
+    bool secondThread = std::thread::hardware_concurrency() > 1;
+};
+
 // The placements of one packing run, which keep one second search thread between them instead of
 // starting one per long search.
 class PackingRun {
 public:
-    PackingRun();
+    explicit PackingRun(SearchTuning tuning = {});
     ~PackingRun();
     PackingRun(const PackingRun&) = delete;
     PackingRun& operator=(const PackingRun&) = delete;

@@ -8,6 +8,8 @@
 #include "app/Editing.h"
 #include "app/RnPpdSettings.h"
 #include "input/LoadLayout.h"
+#include "packing/FastEngine.h"
+#include "packing/PackingPointGrid.h"
 #include "packing/Placement.h"
 #include "packing/Traversal.h"
 #include "support/LayoutChecker.h"
@@ -185,6 +187,38 @@ TEST(EngineDifferential, PiecesInTheHolesOfFrames) {
             packTimed(layout, platform);
         });
         expectSame(*pair, "frames, seed " + std::to_string(seed));
+    }
+}
+
+// Searches split between two threads from their first trial, by orientation and (with a single one)
+// by points, give the layout of the plain walk.
+TEST(EngineDifferential, SearchesOnTwoThreads) {
+    for (std::uint32_t seed = 201; seed <= 212; ++seed) {
+        testing::RandomJobShape shape;
+        shape.types = 4 + static_cast<int>(seed % 3);
+        if (seed % 4 == 0) shape.minVertices = 30, shape.maxVertices = 60;
+        auto pair = loadPair(seed % 2 == 0 ? testing::randomJob(seed, shape) : framesJob(seed));
+        std::mt19937 random(seed);
+        prepare(*pair, random);
+        fast::SearchTuning tuning;
+        tuning.trialsBeforeParallel = seed % 3 == 0 ? 0 : 40;
+        tuning.longSearch = 200;
+        tuning.trialsBeforeParallelAfterLong = 0;
+        tuning.secondThread = true;
+        fast::PackingRun run(tuning);
+        both(*pair, [&](Layout& layout, Platform&) {
+            selectAll(layout);
+            if (layout.firstStep) {
+                ASSERT_TRUE(renewPackingPoints(layout));
+                layout.firstStep = false;
+            }
+            for (Part& part : layout.parts) {
+                if (!part.selected) continue;
+                if (layout.useLiteralEngine) placePart(layout, part);
+                else run.placePart(layout, part);
+            }
+        });
+        expectSame(*pair, "two threads, seed " + std::to_string(seed));
     }
 }
 
