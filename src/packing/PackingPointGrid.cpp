@@ -36,16 +36,15 @@ bool renewPackingPoints(Layout& layout) {
 
     const std::int32_t ny = truncateToInt32(width / ppd);
     const std::int32_t nx = truncateToInt32(length / ppd);
-    std::vector<Point> points;
     if (nx >= 0 && ny >= 0) {
-        points.reserve(static_cast<size_t>(nx + 1) * static_cast<size_t>(ny + 1));
         // Ascending x, then ascending y: the order that front insertion from the far corner gives.
-        for (std::int32_t i = 0; i <= nx; ++i) {
-            const double x = gridCoordinate(i, length, nx);
-            for (std::int32_t j = 0; j <= ny; ++j) points.emplace_back(x, gridCoordinate(j, width, ny));
-        }
+        std::vector<double> xs, ys;
+        xs.reserve(static_cast<size_t>(nx) + 1);
+        ys.reserve(static_cast<size_t>(ny) + 1);
+        for (std::int32_t i = 0; i <= nx; ++i) xs.push_back(gridCoordinate(i, length, nx));
+        for (std::int32_t j = 0; j <= ny; ++j) ys.push_back(gridCoordinate(j, width, ny));
+        layout.packingPoints.assignGrid(std::move(xs), std::move(ys));
     }
-    layout.packingPoints.assign(std::move(points));
     for (const Part& part : layout.parts) removeCoveredPoints(layout, part);
     return true;
 }
