@@ -5,7 +5,7 @@
 
 namespace orvanest::fast {
 
-EdgeBands::EdgeBands(const Polygon& loop) {
+EdgeBands::EdgeBands(const Polygon& loop) : loop_(&loop) {
     const int n = loop.count();
     y0_ = loop.ymin;
     const double span = loop.ymax - loop.ymin;
@@ -32,11 +32,12 @@ EdgeBands::EdgeBands(const Polygon& loop) {
         const auto [b0, b1] = range(i);
         for (int b = b0; b <= b1; ++b) entries_[counts[static_cast<size_t>(b)]++] = static_cast<std::uint32_t>(i);
     }
-    records_.reserve(static_cast<size_t>(n));
+    reaches_.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const Point& p = loop.vertex(i);
         const Point& q = loop.vertex(i + 1 == n ? 0 : i + 1);
-        records_.push_back(EdgeLine::of(p.x, p.y, q.x, q.y));
+        const EdgeLine e = EdgeLine::of(p.x, p.y, q.x, q.y);
+        reaches_.push_back(Reach{e.lo, e.hi, e.left, e.right});
     }
     vertexOrder_.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) vertexOrder_[static_cast<size_t>(i)] = static_cast<std::uint32_t>(i);

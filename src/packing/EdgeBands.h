@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -76,19 +77,18 @@ public:
         return false;
     }
 
-    // The crossing parity at (px, py) of the edges that reach height py, with the coefficients of each
-    // edge's intersection worked out once: the very arithmetic of the crossing test, valid while the
-    // loop stays where it was when the bands were made.
+    // The crossing parity at (px, py) of the edges that reach height py: the very arithmetic of the
+    // crossing test, valid while the loop stays where it was when the bands were made.
     bool crossingsOdd(double px, double py) const {
         // Without branches on the answers, which follow no pattern; the division is the rare case.
         const int b = band(py);
         unsigned odd = 0;
         for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
-            const EdgeLine& e = records_[entries_[k]];
+            const Reach& e = reaches_[entries_[k]];
             const unsigned active = static_cast<unsigned>(e.lo <= py) & static_cast<unsigned>(py < e.hi);
             const unsigned surelyRight = px < e.left;
             const unsigned plain = surelyRight | static_cast<unsigned>(px > e.right);
-            if (active & (plain ^ 1u)) odd ^= static_cast<unsigned>(e.crosses(px, py));
+            if (active & (plain ^ 1u)) odd ^= static_cast<unsigned>(line(static_cast<int>(entries_[k])).crosses(px, py));
             else odd ^= active & surelyRight;
         }
         return odd != 0;
@@ -99,9 +99,17 @@ public:
     void forEachLineAt(double py, F&& f) const {
         const int b = band(py);
         for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
-            const EdgeLine& e = records_[entries_[k]];
-            if (e.active(py)) f(e);
+            const Reach& e = reaches_[entries_[k]];
+            if (e.lo <= py && py < e.hi) f(line(static_cast<int>(entries_[k])));
         }
+    }
+
+    // Edge i as the crossing test reads it, worked out afresh: the bands keep only its reach.
+    EdgeLine line(int edge) const {
+        const int n = loop_->count();
+        const Point& p = loop_->vertex(edge);
+        const Point& q = loop_->vertex(edge + 1 == n ? 0 : edge + 1);
+        return EdgeLine::of(p.x, p.y, q.x, q.y);
     }
 
     // The lowest vertex height above y, or infinity.
@@ -124,7 +132,13 @@ private:
     int bands_ = 1;
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
-    std::vector<EdgeLine> records_;  // of each edge
+    // What the crossing test reads of every edge: its height range and where it needs no division.
+    struct Reach {
+        double lo, hi, left, right;
+    };
+
+    const Polygon* loop_;
+    std::vector<Reach> reaches_;  // of each edge
     std::vector<int> firstBand_;
     std::vector<double> vertexY_;             // ascending
     std::vector<std::uint32_t> vertexOrder_;  // the vertex of each entry of vertexY_
@@ -133,14 +147,41 @@ private:
 // Loops with fewer vertices are tested edge by edge; banding them would cost more than it saves.
 inline constexpr int kBandedLoopMinimum = 24;
 
-// Bands of the loops met, made on first use. A loop that moves or goes must be forgotten first.
+// Bands that the search threads of one run share: each made once, under the lock, and never changed.
+class SharedBands {
+public:
+    const EdgeBands* of(const Polygon& loop) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        auto it = bands_.find(&loop);
+        if (it == bands_.end()) it = bands_.emplace(&loop, std::make_unique<EdgeBands>(loop)).first;
+        return it->second.get();
+    }
+    void forget(const Polygon& loop) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        bands_.erase(&loop);
+    }
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<const Polygon*, std::unique_ptr<EdgeBands>> bands_;
+};
+
+// Bands of the loops met, made on first use, kept by this cache or by the shared store it fronts. A
+// loop that moves or goes must be forgotten first.
 class EdgeBandsCache {
 public:
+    EdgeBandsCache() = default;
+    explicit EdgeBandsCache(SharedBands& shared) : shared_(&shared) {}
+
     const EdgeBands* of(const Polygon& loop) {
         if (loop.count() < kBandedLoopMinimum) return nullptr;
         // A trial asks for the same few loops over and over: a small table in front of the map.
         Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(&loop) >> 4) % kRecent];
         if (recent.loop == &loop) return recent.bands;
+        if (shared_) {
+            recent = Recent{&loop, shared_->of(loop)};
+            return recent.bands;
+        }
         auto it = bands_.find(&loop);
         if (it == bands_.end()) it = bands_.emplace(&loop, std::make_unique<EdgeBands>(loop)).first;
         recent = Recent{&loop, it->second.get()};
@@ -151,7 +192,8 @@ public:
     void forget(const Polygon& loop) {
         Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(&loop) >> 4) % kRecent];
         if (recent.loop == &loop) recent = Recent{};
-        bands_.erase(&loop);
+        if (shared_) shared_->forget(loop);
+        else bands_.erase(&loop);
     }
 
 private:
@@ -161,6 +203,7 @@ private:
     };
     static constexpr std::uintptr_t kRecent = 64;
     Recent recent_[kRecent];
+    SharedBands* shared_ = nullptr;
     std::unordered_map<const Polygon*, std::unique_ptr<EdgeBands>> bands_;
 };
 

@@ -180,8 +180,9 @@ private:
 // What the placements of one run keep: the second thread, and each thread's bands of the members.
 struct SearchThreads {
     SearchTuning tuning;
-    EdgeBandsCache mainBands;
-    EdgeBandsCache secondBands;
+    SharedBands bands;
+    EdgeBandsCache mainBands{bands};
+    EdgeBandsCache secondBands{bands};
     std::optional<SearchWorker> worker;
     long lastSearchTrials = 0;  // trials of the run's last search, on both threads
 
