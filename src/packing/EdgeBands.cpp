@@ -22,7 +22,7 @@ EdgeBands::EdgeBands(const Polygon& loop) : loop_(&loop) {
     };
     for (int i = 0; i < n; ++i) {
         const auto [b0, b1] = range(i);
-        firstBand_[static_cast<size_t>(i)] = b0;
+        firstBand_[static_cast<size_t>(i)] = static_cast<std::uint8_t>(b0);
         for (int b = b0; b <= b1; ++b) ++counts[static_cast<size_t>(b) + 1];
     }
     for (size_t b = 1; b < counts.size(); ++b) counts[b] += counts[b - 1];
@@ -43,8 +43,6 @@ EdgeBands::EdgeBands(const Polygon& loop) : loop_(&loop) {
     for (int i = 0; i < n; ++i) vertexOrder_[static_cast<size_t>(i)] = static_cast<std::uint32_t>(i);
     std::sort(vertexOrder_.begin(), vertexOrder_.end(),
               [&loop](std::uint32_t a, std::uint32_t b) { return loop.vertex(static_cast<int>(a)).y < loop.vertex(static_cast<int>(b)).y; });
-    vertexY_.reserve(static_cast<size_t>(n));
-    for (std::uint32_t i : vertexOrder_) vertexY_.push_back(loop.vertex(static_cast<int>(i)).y);
 }
 
 }  // namespace orvanest::fast

@@ -71,9 +71,10 @@ public:
     // it did.
     template <typename F>
     bool anyVertex(double lo, double hi, F&& f) const {
-        const auto first = std::lower_bound(vertexY_.begin(), vertexY_.end(), lo);
-        for (auto it = first; it != vertexY_.end() && *it <= hi; ++it)
-            if (f(static_cast<int>(vertexOrder_[static_cast<size_t>(it - vertexY_.begin())]))) return true;
+        const auto first = std::partition_point(vertexOrder_.begin(), vertexOrder_.end(),
+                                                [&](std::uint32_t v) { return heightOf(v) < lo; });
+        for (auto it = first; it != vertexOrder_.end() && heightOf(*it) <= hi; ++it)
+            if (f(static_cast<int>(*it))) return true;
         return false;
     }
 
@@ -114,8 +115,9 @@ public:
 
     // The lowest vertex height above y, or infinity.
     double nextVertexHeightAbove(double y) const {
-        const auto it = std::upper_bound(vertexY_.begin(), vertexY_.end(), y);
-        return it == vertexY_.end() ? HUGE_VAL : *it;
+        const auto it = std::partition_point(vertexOrder_.begin(), vertexOrder_.end(),
+                                             [&](std::uint32_t v) { return heightOf(v) <= y; });
+        return it == vertexOrder_.end() ? HUGE_VAL : heightOf(*it);
     }
 
 private:
@@ -139,9 +141,10 @@ private:
 
     const Polygon* loop_;
     std::vector<Reach> reaches_;  // of each edge
-    std::vector<int> firstBand_;
-    std::vector<double> vertexY_;             // ascending
-    std::vector<std::uint32_t> vertexOrder_;  // the vertex of each entry of vertexY_
+    double heightOf(std::uint32_t vertex) const { return loop_->vertex(static_cast<int>(vertex)).y; }
+
+    std::vector<std::uint8_t> firstBand_;     // of each edge; there are at most 256 bands
+    std::vector<std::uint32_t> vertexOrder_;  // the vertices by ascending height
 };
 
 // Loops with fewer vertices are tested edge by edge; banding them would cost more than it saves.
