@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/SystemMemory.h"
+
 namespace orvanest {
 
 void BatchPlatform::showMessage(const std::string& caption, const std::string& text) {
@@ -15,5 +17,7 @@ double BatchPlatform::nowSeconds() {
     using Clock = std::chrono::steady_clock;
     return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
+
+void BatchPlatform::releaseFreedMemory() { releaseFreedHeapMemory(); }
 
 }  // namespace orvanest

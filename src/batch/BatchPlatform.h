@@ -18,6 +18,7 @@ public:
     void playSystemSound() override {}
     double nowSeconds() override;
     void requestRedraw(bool) override {}
+    void releaseFreedMemory() override;
 
     const std::vector<std::pair<std::string, std::string>>& messages() const { return messages_; }
 

@@ -47,6 +47,9 @@ public:
     // false when the user cancels; the run then stops after that part and keeps what it placed. A window
     // shows this only for runs that last longer than about half a second.
     virtual bool packingProgress(int /*done*/, int /*total*/) { return true; }
+    // A packing run has ended and freed its working memory (edge tables of every part it met): the
+    // system may take it back.
+    virtual void releaseFreedMemory() {}
 
     // The View menu's check marks follow the command layer's state.
     virtual void setMenuChecked(int /*commandId*/, bool /*checked*/) {}

@@ -186,7 +186,9 @@ double packTimed(Layout& layout, Platform& platform) {
         else placePart(layout, part);
         if (!platform.packingProgress(++done, total)) break;
     }
+    run.reset();
     const double seconds = platform.nowSeconds() - start;
+    platform.releaseFreedMemory();
 
     const std::string text = timingText(seconds);
     platform.playSystemSound();

@@ -39,9 +39,10 @@ TEST(PackingProgress, ReportsEachPartAndCancelKeepsWhatWasPlaced) {
             packTraversal(layout, platform);
         } else {
             packTimed(layout, platform);
-            // The timing message still reports the run.
+            // The timing message still reports the run, and the run's memory goes back even so.
             ASSERT_FALSE(platform.messages.empty());
             EXPECT_EQ(platform.messages.back().second.rfind("排样计算时间为:", 0), 0u);
+            EXPECT_EQ(platform.memoryReleases, 1);
         }
         EXPECT_EQ(platform.progress, (std::vector<std::pair<int, int>>{{1, total}, {2, total}, {3, total}}));
         EXPECT_EQ(onBoard(layout), 3);

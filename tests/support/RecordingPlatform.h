@@ -30,6 +30,7 @@ public:
         progress.emplace_back(done, total);
         return cancelAfter < 0 || done < cancelAfter;
     }
+    void releaseFreedMemory() override { ++memoryReleases; }
 
     // The texts of the recorded messages, in order.
     std::vector<std::string> texts() const;
@@ -41,6 +42,7 @@ public:
     std::vector<std::pair<int, int>> progress;  // (done, total) per report
     int cancelAfter = -1;                        // the user cancels once this many parts are done
     int systemSounds = 0;
+    int memoryReleases = 0;  // after each packing-point run
     int redraws = 0;
     int fullRedraws = 0;
     double clock = 0.0;

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <chrono>
 
+#include "platform/SystemMemory.h"
 #include "platform/qt/StandardDialogs.h"
 
 namespace orvanest {
@@ -12,6 +13,8 @@ namespace orvanest {
 QtPlatform::QtPlatform(QWidget* owner) : owner_(owner), progress_(owner) {}
 
 bool QtPlatform::packingProgress(int done, int total) { return progress_.report(done, total); }
+
+void QtPlatform::releaseFreedMemory() { releaseFreedHeapMemory(); }
 
 void QtPlatform::showMessage(const std::string& caption, const std::string& text) {
     if (messageHandler_) {

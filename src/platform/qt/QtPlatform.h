@@ -42,6 +42,7 @@ public:
     void openRnPpdDialog() override;
     void setMenuChecked(int commandId, bool checked) override;
     bool packingProgress(int done, int total) override;
+    void releaseFreedMemory() override;
 
 private:
     QPointer<QWidget> owner_;
