@@ -257,7 +257,8 @@ public:
         while (next < end) {
             batch_.collect(points, next, size, rn_);
             trials_done_ += static_cast<long>(batch_.slots.size()) * rn_;
-            const auto [mine, theirs] = shares(batch_.slots.size());
+            const std::pair<Share, Share> split = shares(batch_.slots.size());
+            const Share &mine = split.first, &theirs = split.second;
             int foundSecond = -1;
             fitFoundAt_.store(SIZE_MAX, std::memory_order_relaxed);
             threads_.worker->run([&] { foundSecond = firstFitIn(*second_, theirs); });
@@ -294,7 +295,8 @@ public:
             trials_done_ += static_cast<long>(batch_.slots.size()) * rn_;
             // Trials at or above the best known now cannot win later either: the best only falls.
             const double threshold = best;
-            const auto [mine, theirs] = shares(batch_.slots.size());
+            const std::pair<Share, Share> split = shares(batch_.slots.size());
+            const Share &mine = split.first, &theirs = split.second;
             threads_.worker->run([&] { outcomesIn(*second_, theirs, threshold); });
             outcomesIn(main_, mine, threshold);
             threads_.worker->wait();
