@@ -220,9 +220,6 @@ struct Batch {
     }
 };
 
-// Measured: the benchmark jobs, whose searches take a few thousand trials, lose a tenth and more when
-// their searches split sooner than the default; the 500-part generated job, whose searches are long,
-// runs a tenth faster when they split almost at once.
 // Points in the first batch handed out; each further batch doubles, up to 2048.
 constexpr size_t kFirstBatchPoints = 128;
 

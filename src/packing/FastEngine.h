@@ -16,7 +16,10 @@ void placePart(Layout& layout, Part& part);
 
 // When a search hands half its trials to a second thread. A search that has taken trialsBeforeParallel
 // trials on its own goes on two threads; after a search of longSearch trials or more, the run's next
-// search does so after trialsBeforeParallelAfterLong. The defaults are measured; tests force the thread.
+// search does so after trialsBeforeParallelAfterLong. The defaults are measured (the benchmark jobs,
+// whose searches take a few thousand trials, lose a tenth and more when they split sooner; the
+// 500-part generated job, whose searches are long, runs a tenth faster when they split almost at
+// once); tests force the thread.
 struct SearchTuning {
     long trialsBeforeParallel = 30000;
     long longSearch = 20000;
