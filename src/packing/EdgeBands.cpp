@@ -36,8 +36,7 @@ EdgeBands::EdgeBands(const Polygon& loop) : loop_(&loop) {
     for (int i = 0; i < n; ++i) {
         const Point& p = loop.vertex(i);
         const Point& q = loop.vertex(i + 1 == n ? 0 : i + 1);
-        const EdgeLine e = EdgeLine::of(p.x, p.y, q.x, q.y);
-        reaches_.push_back(Reach{e.lo, e.hi, e.left, e.right});
+        reaches_.push_back(EdgeLine::of(p.x, p.y, q.x, q.y));
     }
     vertexOrder_.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) vertexOrder_[static_cast<size_t>(i)] = static_cast<std::uint32_t>(i);

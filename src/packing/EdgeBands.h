@@ -12,38 +12,43 @@
 
 namespace orvanest::fast {
 
-// An edge (x1, y1)-(x2, y2) as the crossing test reads it: its height range and a = x1 - x2,
+// What the crossing test reads first of an edge: its height range, and where its answer is plain
+// without the division: left of `left` the edge always meets the row right of the point, right of
+// `right` never. The rounded intersection strays from the true one, which lies between x1 and x2, by
+// less than 8e-16 (|x1| + |x2| + |a / c| (|y1| + |y2|)) at any height the edge takes part in; the
+// margin is a thousand times that.
+struct EdgeReach {
+    double lo, hi, left, right;
+
+    bool active(double py) const { return lo <= py && py < hi; }
+    // The margins give the answer at px, and it is surelyCrosses(px). Without a branch: the answers
+    // follow no pattern.
+    bool decided(double px) const { return (px < left) | (px > right); }
+    bool surelyCrosses(double px) const { return px < left; }
+};
+
+// An edge (x1, y1)-(x2, y2) as the crossing test reads it: its reach, and a = x1 - x2,
 // b = (x2 - x1) * y1 - (y2 - y1) * x1, c = y2 - y1, so that its intersection with row py is
 // -(a * py + b) / c. An edge that counts as vertical has c = 0 and b = x1 instead; an edge that takes
 // part in the test at some row has c != 0 otherwise.
-struct EdgeLine {
-    double lo, hi, a, b, c;
-    // Where the answer is plain without the division: left of `left` the edge always meets the row
-    // right of the point, right of `right` never. The rounded intersection strays from the true one,
-    // which lies between x1 and x2, by less than 8e-16 (|x1| + |x2| + |a / c| (|y1| + |y2|)) at any height
-    // the edge takes part in; the margin is a thousand times that.
-    double left, right;
+struct EdgeLine : EdgeReach {
+    double a, b, c;
 
     static EdgeLine of(double x1, double y1, double x2, double y2) {
         const double lo = y2 < y1 ? y2 : y1, hi = y1 < y2 ? y2 : y1;
-        if (std::fabs(x1 - x2) < 1e-10) return EdgeLine{lo, hi, 0.0, x1, 0.0, x1, x1};
+        if (std::fabs(x1 - x2) < 1e-10) return EdgeLine{{lo, hi, x1, x1}, 0.0, x1, 0.0};
         const double a = x1 - x2, c = y2 - y1;
         const double margin =
             1e-12 * (1.0 + std::fabs(x1) + std::fabs(x2) + std::fabs(a) / std::fabs(c) * (std::fabs(y1) + std::fabs(y2)));
         const bool bounded = std::isfinite(margin);
-        return EdgeLine{lo, hi, a, (x2 - x1) * y1 - c * x1, c,
-                        bounded ? (x1 < x2 ? x1 : x2) - margin : -HUGE_VAL,
-                        bounded ? (x1 < x2 ? x2 : x1) + margin : HUGE_VAL};
+        return EdgeLine{{lo, hi, bounded ? (x1 < x2 ? x1 : x2) - margin : -HUGE_VAL,
+                         bounded ? (x1 < x2 ? x2 : x1) + margin : HUGE_VAL},
+                        a, (x2 - x1) * y1 - c * x1, c};
     }
-    bool active(double py) const { return lo <= py && py < hi; }
     // The edge meets row py strictly right of px: the crossing test's own arithmetic.
     bool crosses(double px, double py) const { return c == 0.0 ? px < b : -(a * py + b) / c > px; }
     // The same answer, mostly without the division; only where the edge takes part.
-    bool crossesActive(double px, double py) const {
-        if (px < left) return true;
-        if (px > right) return false;
-        return crosses(px, py);
-    }
+    bool crossesActive(double px, double py) const { return decided(px) ? surelyCrosses(px) : crosses(px, py); }
 };
 
 // The edges of a loop sorted into horizontal bands, so that a test at one height reads only the edges
@@ -85,12 +90,10 @@ public:
         const int b = band(py);
         unsigned odd = 0;
         for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
-            const Reach& e = reaches_[entries_[k]];
+            const EdgeReach& e = reaches_[entries_[k]];
             const unsigned active = static_cast<unsigned>(e.lo <= py) & static_cast<unsigned>(py < e.hi);
-            const unsigned surelyRight = px < e.left;
-            const unsigned plain = surelyRight | static_cast<unsigned>(px > e.right);
-            if (active & (plain ^ 1u)) odd ^= static_cast<unsigned>(line(static_cast<int>(entries_[k])).crosses(px, py));
-            else odd ^= active & surelyRight;
+            if (active & static_cast<unsigned>(!e.decided(px))) odd ^= static_cast<unsigned>(line(static_cast<int>(entries_[k])).crosses(px, py));
+            else odd ^= active & static_cast<unsigned>(e.surelyCrosses(px));
         }
         return odd != 0;
     }
@@ -100,8 +103,7 @@ public:
     void forEachLineAt(double py, F&& f) const {
         const int b = band(py);
         for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
-            const Reach& e = reaches_[entries_[k]];
-            if (e.lo <= py && py < e.hi) f(line(static_cast<int>(entries_[k])));
+            if (reaches_[entries_[k]].active(py)) f(line(static_cast<int>(entries_[k])));
         }
     }
 
@@ -134,13 +136,8 @@ private:
     int bands_ = 1;
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
-    // What the crossing test reads of every edge: its height range and where it needs no division.
-    struct Reach {
-        double lo, hi, left, right;
-    };
-
     const Polygon* loop_;
-    std::vector<Reach> reaches_;  // of each edge
+    std::vector<EdgeReach> reaches_;  // of each edge; the rest of an edge is worked out when needed
     double heightOf(std::uint32_t vertex) const { return loop_->vertex(static_cast<int>(vertex)).y; }
 
     std::vector<std::uint8_t> firstBand_;     // of each edge; there are at most 256 bands

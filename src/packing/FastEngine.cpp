@@ -93,7 +93,7 @@ void removeCoveredPoints(Layout& layout, const Part& part) {
 
 namespace {
 
-// One thread's means of testing trials: its own band cache, vertex hints and visit marks.
+// One thread's means of testing trials: its front to the run's edge bands, vertex hints and visit marks.
 class TrialTester {
 public:
     TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials, EdgeBandsCache& cache)
@@ -177,7 +177,8 @@ private:
     }();
 };
 
-// What the placements of one run keep: the second thread, and each thread's bands of the members.
+// What the placements of one run keep: the second thread, the edge bands of the members, and a front
+// to them for each thread.
 struct SearchThreads {
     SearchTuning tuning;
     SharedBands bands;

@@ -77,6 +77,14 @@ void both(Pair& pair, Step&& step) {
     step(pair.fast, pair.fastPlatform);
 }
 
+// Key B on every part of both layouts.
+void packAllOnBoth(Pair& pair) {
+    both(pair, [](Layout& layout, Platform& platform) {
+        selectAll(layout);
+        packTimed(layout, platform);
+    });
+}
+
 // Random settings, a random order and a random subset already on the board, the same for both.
 void prepare(Pair& pair, std::mt19937& random) {
     const int rns[] = {1, 2, 3, 4, 4, 5, 6, 8};
@@ -121,10 +129,7 @@ TEST(EngineDifferential, PackingPointRunAndSlidesOnRandomJobs) {
         auto pair = loadPair(testing::randomJob(seed, shape));
         std::mt19937 random(seed);
         prepare(*pair, random);
-        both(*pair, [](Layout& layout, Platform& platform) {
-            selectAll(layout);
-            packTimed(layout, platform);
-        });
+        packAllOnBoth(*pair);
         expectSame(*pair, "packing-point run, seed " + std::to_string(seed));
         // Arrow-key slides of a random selection in a random direction.
         for (int round = 0; round < 4; ++round) {
@@ -182,10 +187,7 @@ TEST(EngineDifferential, PiecesInTheHolesOfFrames) {
         auto pair = loadPair(framesJob(seed));
         std::mt19937 random(seed);
         prepare(*pair, random);
-        both(*pair, [](Layout& layout, Platform& platform) {
-            selectAll(layout);
-            packTimed(layout, platform);
-        });
+        packAllOnBoth(*pair);
         expectSame(*pair, "frames, seed " + std::to_string(seed));
     }
 }
@@ -247,10 +249,7 @@ TEST(EngineDifferential, SmallBenchmarkJobs) {
     if (jobs.empty()) GTEST_SKIP() << "the benchmark jobs are not beside the repository";
     for (const char* name : {"fu.txt", "jakobs1.txt", "dighe2.txt"}) {
         auto pair = loadPair(testing::readFile((testing::sharedDataDir() / "esicup" / name).string()));
-        both(*pair, [](Layout& layout, Platform& platform) {
-            selectAll(layout);
-            packTimed(layout, platform);
-        });
+        packAllOnBoth(*pair);
         expectSame(*pair, name);
     }
 }
