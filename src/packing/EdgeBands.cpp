@@ -11,7 +11,7 @@ EdgeBands::EdgeBands(const Polygon& loop) : loop_(&loop) {
     const double span = loop.ymax - loop.ymin;
     // About twice the square root of the edges: few edges per band without listing long edges too often.
     bands_ = std::clamp(static_cast<int>(2.0 * std::sqrt(static_cast<double>(n))), 1, 256);
-    height_ = span > 0 && std::isfinite(span) ? span / bands_ : 1.0;
+    inverseHeight_ = span > 0 && std::isfinite(span) ? bands_ / span : 1.0;
     if (!(span > 0) || !std::isfinite(span)) bands_ = 1;
     std::vector<std::uint32_t> counts(static_cast<size_t>(bands_) + 1, 0);
     firstBand_.resize(static_cast<size_t>(n));

@@ -125,14 +125,16 @@ public:
 private:
 
     int band(double y) const {
-        const double b = std::floor((y - y0_) / height_);
+        // Any monotone map of heights to bands will do, as long as edges are filed and looked up by the
+        // same one: a product in place of the division.
+        const double b = std::floor((y - y0_) * inverseHeight_);
         if (!(b > 0)) return 0;
         if (b >= bands_ - 1) return bands_ - 1;
         return static_cast<int>(b);
     }
 
     double y0_ = 0.0;
-    double height_ = 1.0;
+    double inverseHeight_ = 1.0;
     int bands_ = 1;
     std::vector<std::uint32_t> start_;
     std::vector<std::uint32_t> entries_;
@@ -201,7 +203,7 @@ private:
         const Polygon* loop = nullptr;
         const EdgeBands* bands = nullptr;
     };
-    static constexpr std::uintptr_t kRecent = 64;
+    static constexpr std::uintptr_t kRecent = 1024;
     Recent recent_[kRecent];
     SharedBands* shared_ = nullptr;
     std::unordered_map<const Polygon*, std::unique_ptr<EdgeBands>> bands_;
