@@ -126,6 +126,11 @@ TEST(EngineDifferential, PackingPointRunAndSlidesOnRandomJobs) {
             shape.minVertices = 30;
             shape.maxVertices = 70;
         }
+        if (seed % 8 == 4) {
+            // Enough members for the member grid; fewer are scanned one by one.
+            shape.types = 10;
+            shape.maxCopies = 14;
+        }
         auto pair = loadPair(testing::randomJob(seed, shape));
         std::mt19937 random(seed);
         prepare(*pair, random);
