@@ -12,7 +12,6 @@
 
 #include "input/LoadLayout.h"
 #include "output/Report.h"
-#include "packing/FastEngine.h"
 #include "packing/PackingPointGrid.h"
 #include "packing/Placement.h"
 
@@ -107,14 +106,7 @@ int main(int argc, char** argv) {
             const auto start = std::chrono::steady_clock::now();
             renewed = renewPackingPoints(*layout);
             layout->firstStep = false;
-            if (renewed) {
-                std::optional<fast::PackingRun> run;
-                if (!options.literal) run.emplace();
-                for (Part& part : layout->parts) {
-                    if (run) run->placePart(*layout, part);
-                    else placePart(*layout, part);
-                }
-            }
+            if (renewed) placeSelectedParts(*layout, platform);
             const double taken = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             seconds = round == 0 ? taken : std::min(seconds, taken);
         }

@@ -171,9 +171,7 @@ void slideRight(Layout& layout, Part& part) { slide(layout, part, 1.0, 0.0); }
 void slideUp(Layout& layout, Part& part) { slide(layout, part, 0.0, 1.0); }
 void slideDown(Layout& layout, Part& part) { slide(layout, part, 0.0, -1.0); }
 
-double packTimed(Layout& layout, Platform& platform) {
-    const double start = platform.nowSeconds();
-    if (!renewIfFirstStep(layout, platform)) return 0.0;
+void placeSelectedParts(Layout& layout, Platform& platform) {
     const int total = static_cast<int>(std::count_if(layout.parts.begin(), layout.parts.end(),
                                                      [](const Part& part) { return part.selected; }));
     int done = 0;
@@ -186,7 +184,12 @@ double packTimed(Layout& layout, Platform& platform) {
         else placePart(layout, part);
         if (!platform.packingProgress(++done, total)) break;
     }
-    run.reset();
+}
+
+double packTimed(Layout& layout, Platform& platform) {
+    const double start = platform.nowSeconds();
+    if (!renewIfFirstStep(layout, platform)) return 0.0;
+    placeSelectedParts(layout, platform);
     const double seconds = platform.nowSeconds() - start;
     platform.releaseFreedMemory();
 

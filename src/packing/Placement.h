@@ -18,6 +18,10 @@ void slideRight(Layout& layout, Part& part);
 void slideUp(Layout& layout, Part& part);
 void slideDown(Layout& layout, Part& part);
 
+// Places every selected part in list order with the layout's engine, reporting progress to the
+// platform; stops after the part in hand when the platform cancels.
+void placeSelectedParts(Layout& layout, Platform& platform);
+
 // Key B: places every selected part, then reports the time by sound, message and the timing file.
 // Answers the measured time in seconds.
 double packTimed(Layout& layout, Platform& platform);
