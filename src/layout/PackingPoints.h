@@ -37,6 +37,9 @@ public:
         }
     }
 
+    // Rows of a renewal's grid (0 for any other list), and the row of a slot of it (0 for any other list).
+    size_t rowCount() const { return rows_; }
+    size_t rowOf(size_t slot) const { return rows_ ? slot % rows_ : 0; }
     // First slot whose point has x >= `x`.
     size_t firstSlotWithXAtLeast(double x) const;
     // First slot whose point is not before `r` in (x, y) order: p.x > r.x, or p.x == r.x and p.y >= r.y.

@@ -11,6 +11,7 @@
 
 #include "packing/ColumnStretch.h"
 #include "packing/MemberIndex.h"
+#include "packing/RowConflicts.h"
 #include "packing/SlideSteps.h"
 #include "packing/SearchWorker.h"
 #include "packing/PackingPointGrid.h"
@@ -28,7 +29,7 @@ bool coversPoint(const Part& part, double x, double y, EdgeBandsCache& cache) {
 
 bool validAgainst(const MemberIndex& index, EdgeBandsCache& cache, const Layout& layout, const Part& part) {
     if (!liesWithin(part, layout.extent)) return false;
-    VertexHint hint;
+    ConflictHint hint;
     return index.forEachNear(Box{part.xmin, part.xmax, part.ymin, part.ymax}, [&](const Part& member) {
         return &member == &part || compatiblePlaced(part, member, cache, hint);
     });
@@ -96,11 +97,15 @@ namespace {
 // One thread's means of testing trials: its front to the run's edge bands, vertex hints and visit marks.
 class TrialTester {
 public:
-    TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials, EdgeBandsCache& cache)
-        : index_(index), layout_(layout), trials_(trials), cache_(cache), hints_(trials.copies.size()),
-          scratch_(index.scratch()) {}
+    TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials, EdgeBandsCache& cache,
+                RowConflicts& rows)
+        : index_(index), layout_(layout), trials_(trials), cache_(cache), rows_(rows), hints_(trials.copies.size()),
+          scratch_(index.scratch()) {
+        rows_.startSearch(layout.packingPoints.rowCount(), static_cast<int>(trials.copies.size()));
+    }
 
-    bool fits(int k, double dx, double dy) {
+    // Whether trial k, shifted by (dx, dy) onto the point of `slot`, fits.
+    bool fits(int k, double dx, double dy, size_t slot) {
         const Part& trial = trials_.copies[static_cast<size_t>(k)];
         const double xmin = trial.xmin + dx, xmax = trial.xmax + dx;
         const double ymin = trial.ymin + dy, ymax = trial.ymax + dy;
@@ -110,7 +115,7 @@ public:
         if (!(within(xmax < e.xmax, xmax, e.xmax) && within(xmin > e.xmin, xmin, e.xmin) &&
               within(ymax < e.ymax, ymax, e.ymax) && within(ymin > e.ymin, ymin, e.ymin)))
             return false;
-        VertexHint& hint = hints_[static_cast<size_t>(k)];
+        ConflictHint& hint = hints_[static_cast<size_t>(k)];
         // Neighbouring trials mostly fail on the same member: a cheap proof against it spares the index.
         LastConflict& last = lastConflicts_[static_cast<size_t>(k)];
         const Part* lastConflict = last.member;
@@ -127,6 +132,20 @@ public:
             }
             if (proof != ConflictProof::kNone) return false;
         }
+        // The trial at this height in an earlier column often met the same member in the same way.
+        const size_t row = layout_.packingPoints.rowOf(slot);
+        if (const RowConflicts::Conflict* met = rows_.find(k, row); met && met->member != lastConflict) {
+            const ConflictProof proof =
+                conflictProof(trial, trialBands, dx, dy, *met->member, met->bands, cache_, met->hint);
+            if (proof != ConflictProof::kNone) {
+                hint = met->hint;
+                last = LastConflict{met->member, met->bands, {}};
+                const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
+                if (proof == ConflictProof::kVertexOfA && !last.bands)
+                    last.stretch = ColumnStretch(trial, outer, hint.a, *last.member);
+                return false;
+            }
+        }
         near_.clear();
         index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
             near_.push_back(&member);
@@ -142,12 +161,14 @@ public:
             const EdgeBands* memberBands = cache_.of(member->outer);
             if (provesConflict(trial, trialBands, dx, dy, *member, memberBands, cache_, hint)) {
                 last = LastConflict{member, memberBands, {}};
+                rows_.remember(k, row, {member, memberBands, hint});
                 return false;
             }
         }
         for (const Part* member : near_) {
             if (!compatibleShifted(trial, dx, dy, *member, cache_, hint)) {
                 last = LastConflict{member, cache_.of(member->outer), {}};
+                rows_.remember(k, row, {member, last.bands, hint});
                 return false;
             }
         }
@@ -159,7 +180,8 @@ private:
     const Layout& layout_;
     const Trials& trials_;
     EdgeBandsCache& cache_;
-    std::vector<VertexHint> hints_;
+    RowConflicts& rows_;
+    std::vector<ConflictHint> hints_;
     MemberIndex::Scratch scratch_;
     std::vector<const Part*> near_;
     // Per orientation, the member its last failed trial conflicted with, that member's bands, and how far
@@ -184,6 +206,8 @@ struct SearchThreads {
     SharedBands bands;
     EdgeBandsCache mainBands{bands};
     EdgeBandsCache secondBands{bands};
+    RowConflicts mainRows;
+    RowConflicts secondRows;
     std::optional<SearchWorker> worker;
     long lastSearchTrials = 0;  // trials of the run's last search, on both threads
 
@@ -232,7 +256,7 @@ public:
     PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d,
                     SearchThreads& threads)
         : index_(index), layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
-          main_(index, layout, trials, threads.mainBands), parallel_(threads.tuning.secondThread),
+          main_(index, layout, trials, threads.mainBands, threads.mainRows), parallel_(threads.tuning.secondThread),
           threads_(threads),
           trialsBeforeParallel_(threads.lastSearchTrials >= threads.tuning.longSearch
                                     ? threads.tuning.trialsBeforeParallelAfterLong
@@ -248,7 +272,7 @@ public:
         for (; s < end && !goParallel(); s = points.nextAlive(s + 1)) {
             const Point& p = points.at(s);
             for (int k = 0; k < rn_; ++k, ++trials_done_)
-                if (main_.fits(k, p.x - g_.x, p.y - g_.y)) return orientation = k, s;
+                if (main_.fits(k, p.x - g_.x, p.y - g_.y, s)) return orientation = k, s;
         }
         size_t next = s;
         size_t size = kFirstBatchPoints;
@@ -283,7 +307,7 @@ public:
             const double dx = q.x - g_.x, dy = q.y - g_.y;
             for (int j = 0; j < rn_; ++j) {
                 const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
-                if (score < best && (++trials_done_, main_.fits(j, dx, dy))) best = score, bestSlot = s, bestK = j;
+                if (score < best && (++trials_done_, main_.fits(j, dx, dy, s))) best = score, bestSlot = s, bestK = j;
             }
         }
         size_t next = s;
@@ -333,7 +357,7 @@ private:
         for (size_t i = share.from; i < share.to && i <= fitFoundAt_.load(std::memory_order_relaxed); ++i) {
             const Point& p = layout_.packingPoints.at(batch_.slots[i]);
             for (int k = share.first; k < rn_; k += share.step) {
-                if (tester.fits(k, p.x - g_.x, p.y - g_.y)) {
+                if (tester.fits(k, p.x - g_.x, p.y - g_.y, batch_.slots[i])) {
                     size_t known = fitFoundAt_.load(std::memory_order_relaxed);
                     while (i < known && !fitFoundAt_.compare_exchange_weak(known, i, std::memory_order_relaxed)) {
                     }
@@ -352,7 +376,7 @@ private:
             const double dx = q.x - g_.x, dy = q.y - g_.y;
             for (int j = share.first; j < rn_; j += share.step) {
                 const double score = dx + trials_.centroidX[static_cast<size_t>(j)];
-                if (score < threshold) batch_.outcome(j, i) = tester.fits(j, dx, dy) ? kFits : kFails;
+                if (score < threshold) batch_.outcome(j, i) = tester.fits(j, dx, dy, batch_.slots[i]) ? kFits : kFails;
             }
         }
     }
@@ -361,7 +385,7 @@ private:
     bool goParallel() {
         if (second_) return true;
         if (!parallel_ || trials_done_ < trialsBeforeParallel_) return false;
-        second_.emplace(index_, layout_, trials_, threads_.secondBands);
+        second_.emplace(index_, layout_, trials_, threads_.secondBands, threads_.secondRows);
         if (!threads_.worker) threads_.worker.emplace();
         return true;
     }

@@ -96,11 +96,22 @@ inline bool segmentsCross(double x1, double y1, double x2, double y2, double x3,
     return d3 * d4 <= 0;
 }
 
-// Some edge of `a` meets some edge of `b`. An edge whose box misses the other loop's box cannot meet any
-// of its edges (their boxes lie inside it), so only the edges that reach into both boxes are paired, and
-// with bands only the edges of `b` at the heights the edge of `a` spans.
+// Where the last overlap was found: a vertex of either loop inside the other, and a pair of crossing
+// edges. Neighbouring trials usually overlap in the same way, and which overlap is found first does not
+// change the answer.
+struct ConflictHint {
+    int a = 0;
+    int b = 0;
+    int edgeA = 0;
+    int edgeB = 0;
+};
+
+// Some edge of `a` meets some edge of `b`; the first pair found goes to the hint. An edge whose box
+// misses the other loop's box cannot meet any of its edges (their boxes lie inside it), so only the
+// edges that reach into both boxes are paired, and with bands only the edges of `b` at the heights the
+// edge of `a` spans.
 template <typename A, typename B>
-bool edgesCross(const A& a, const B& b) {
+bool edgesCross(const A& a, const B& b, ConflictHint* hint = nullptr) {
     const double bx0 = b.xmin(), bx1 = b.xmax(), by0 = b.ymin(), by1 = b.ymax();
     const double ax0 = a.xmin(), ax1 = a.xmax(), ay0 = a.ymin(), ay1 = a.ymax();
     const int n = a.count();
@@ -118,6 +129,7 @@ bool edgesCross(const A& a, const B& b) {
             const double x3 = b.x(j), y3 = b.y(j), x4 = b.x(j2), y4 = b.y(j2);
             if (greater(x3, x4) < ax0 || lesser(x3, x4) > ax1 || greater(y3, y4) < ay0 || lesser(y3, y4) > ay1) return;
             crossed = segmentsCross(x1, y1, x2, y2, x3, y3, x4, y4);
+            if (crossed && hint) hint->edgeA = i, hint->edgeB = j;
         };
         if (b.bands) {
             const auto [qlo, qhi] = b.unmoved(lo, hi);
@@ -145,13 +157,6 @@ template <typename A, typename B>
            aymin > bymax || std::fabs(aymin - bymax) < 1e-5 || aymax < bymin || std::fabs(aymax - bymin) < 1e-5;
 }
 
-// Where the last vertex found inside the other loop was: neighbouring trials usually overlap through the
-// same vertex, and which vertex is found first does not change the answer.
-struct VertexHint {
-    int a = 0;
-    int b = 0;
-};
-
 // Some vertex of `vertices` lies inside `loop`. The hinted vertex is tried first; with bands only the
 // vertices at the heights of `loop`'s box are read, since the others fail its box test.
 template <typename V, typename L>
@@ -177,11 +182,11 @@ bool anyVertexInside(const V& vertices, const L& loop, int& hint) {
 }
 
 template <typename A, typename B>
-bool separateFrom(const A& a, const B& b, VertexHint& hint) {
+bool separateFrom(const A& a, const B& b, ConflictHint& hint) {
     if (boxesQuickAccept(a, b)) return true;
     if (anyVertexInside(a, b, hint.a)) return false;
     if (anyVertexInside(b, a, hint.b)) return false;
-    return !edgesCross(a, b);
+    return !edgesCross(a, b, &hint);
 }
 
 template <typename Hole, typename Loop>
@@ -195,7 +200,7 @@ bool containsAll(const Hole& hole, const Loop& loop) {
 // separate, or one part's outer vertices all inside a hole of the other. `b`'s loops read their bands
 // from the cache.
 template <typename View>
-bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& cache, VertexHint& hint) {
+bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& cache, ConflictHint& hint) {
     const auto outerA = view(a.outer);
     const PlacedLoop outerB{&b.outer, cache.of(b.outer)};
     if (separateFrom(outerA, outerB, hint)) return true;
@@ -208,40 +213,58 @@ bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& 
 
 // `a`, a trial copy that stays unmoved, shifted by (dx, dy), against `b`.
 inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache,
-                              VertexHint& hint) {
+                              ConflictHint& hint) {
     return compatible(
         a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache, hint);
 }
 
-// Which cheap look proved a conflict: none, the hinted vertex of `a` inside `b`, or the other way round.
-enum class ConflictProof { kNone, kVertexOfA, kVertexOfB };
+// Which cheap look proved a conflict: none, the hinted vertex of `a` inside `b`, the other way round, or
+// the hinted pair of edges crossing.
+enum class ConflictProof { kNone, kVertexOfA, kVertexOfB, kEdges };
+
+// The hinted edges of the two loops meet, as edgesCross would find them.
+template <typename A, typename B>
+bool hintedEdgesCross(const A& a, const B& b, const ConflictHint& hint) {
+    const int n = a.count(), m = b.count();
+    const int i = hint.edgeA, j = hint.edgeB;
+    if (i >= n || j >= m) return false;
+    const int i2 = i + 1 == n ? 0 : i + 1, j2 = j + 1 == m ? 0 : j + 1;
+    return segmentsCross(a.x(i), a.y(i), a.x(i2), a.y(i2), b.x(j), b.y(j), b.x(j2), b.y(j2));
+}
 
 // A cheap look that may prove `a` (shifted) in conflict with `b`: a hinted vertex of one outer loop lies
-// inside the other (so the outer loops are not separate) and neither part lies in a hole of the other.
+// inside the other, or the hinted edges cross (so the outer loops are not separate), and neither part
+// lies in a hole of the other.
 // kNone means only that this look proves nothing. `bandsA` and `bandsB` are the bands of the two outer
 // loops, as the cache gives them.
 inline ConflictProof conflictProof(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
-                                   const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
+                                   const EdgeBands* bandsB, EdgeBandsCache& cache, const ConflictHint& hint) {
     const ShiftedLoop outerA{&a.outer, dx, dy, bandsA};
     const PlacedLoop outerB{&b.outer, bandsB};
     if (boxesQuickAccept(outerA, outerB)) return ConflictProof::kNone;
-    const bool vertexOfAInB = hint.a < outerA.count() && containsPoint(outerB, outerA.x(hint.a), outerA.y(hint.a));
-    if (!vertexOfAInB && !(hint.b < outerB.count() && containsPoint(outerA, outerB.x(hint.b), outerB.y(hint.b))))
+    ConflictProof proof = ConflictProof::kNone;
+    if (hint.a < outerA.count() && containsPoint(outerB, outerA.x(hint.a), outerA.y(hint.a)))
+        proof = ConflictProof::kVertexOfA;
+    else if (hintedEdgesCross(outerA, outerB, hint))
+        proof = ConflictProof::kEdges;
+    else if (hint.b < outerB.count() && containsPoint(outerA, outerB.x(hint.b), outerB.y(hint.b)))
+        proof = ConflictProof::kVertexOfB;
+    else
         return ConflictProof::kNone;
     for (const Polygon& hole : a.inners)
         if (containsAll(ShiftedLoop{&hole, dx, dy, cache.of(hole)}, outerB)) return ConflictProof::kNone;
     for (const Polygon& hole : b.inners)
         if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return ConflictProof::kNone;
-    return vertexOfAInB ? ConflictProof::kVertexOfA : ConflictProof::kVertexOfB;
+    return proof;
 }
 
 inline bool provesConflict(const Part& a, const EdgeBands* bandsA, double dx, double dy, const Part& b,
-                           const EdgeBands* bandsB, EdgeBandsCache& cache, const VertexHint& hint) {
+                           const EdgeBands* bandsB, EdgeBandsCache& cache, const ConflictHint& hint) {
     return conflictProof(a, bandsA, dx, dy, b, bandsB, cache, hint) != ConflictProof::kNone;
 }
 
 // `a`, which moves between calls (so it has no bands), where it lies against `b`.
-inline bool compatiblePlaced(const Part& a, const Part& b, EdgeBandsCache& cache, VertexHint& hint) {
+inline bool compatiblePlaced(const Part& a, const Part& b, EdgeBandsCache& cache, ConflictHint& hint) {
     return compatible(a, [](const Polygon& loop) { return PlacedLoop{&loop, nullptr}; }, b, cache, hint);
 }
 
