@@ -165,10 +165,30 @@ public:
                 return false;
             }
         }
-        for (const Part* member : near_) {
-            if (!compatibleShifted(trial, dx, dy, *member, cache_, hint)) {
-                last = LastConflict{member, cache_.of(member->outer), {}};
-                rows_.remember(k, row, {member, last.bands, hint});
+        // The full test, one look at a time across the members: the trial fails if some member's outer
+        // loop is not separate from it (a vertex of either inside the other, or crossing edges) and
+        // neither part lies in a hole of the other. A failing trial is mostly caught by a vertex before
+        // the edges of the members it does not meet are worked through.
+        const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
+        auto view = [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache_.of(loop)}; };
+        settled_.assign(near_.size(), false);
+        for (int look = 0; look < 3; ++look) {
+            for (size_t i = 0; i < near_.size(); ++i) {
+                if (settled_[i]) continue;
+                const Part& member = *near_[i];
+                const PlacedLoop memberOuter{&member.outer, cache_.of(member.outer)};
+                if (look == 0 && boxesQuickAccept(outer, memberOuter)) {
+                    settled_[i] = true;
+                    continue;
+                }
+                const bool overlap = look == 0   ? anyVertexInside(outer, memberOuter, hint.a)
+                                     : look == 1 ? anyVertexInside(memberOuter, outer, hint.b)
+                                                 : edgesCross(outer, memberOuter, &hint);
+                if (!overlap) continue;
+                settled_[i] = true;
+                if (inHoleOfEither(trial, view, member, outer, memberOuter, cache_)) continue;
+                last = LastConflict{&member, memberOuter.bands, {}};
+                rows_.remember(k, row, {&member, memberOuter.bands, hint});
                 return false;
             }
         }
@@ -184,6 +204,7 @@ private:
     std::vector<ConflictHint> hints_;
     MemberIndex::Scratch scratch_;
     std::vector<const Part*> near_;
+    std::vector<bool> settled_;  // of each near member: compatible whatever the rest of the full test finds
     // Per orientation, the member its last failed trial conflicted with, that member's bands, and how far
     // up the column the trial's vertex that proved it is known to stay inside the member.
     struct LastConflict {

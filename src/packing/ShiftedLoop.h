@@ -196,6 +196,18 @@ bool containsAll(const Hole& hole, const Loop& loop) {
     return true;
 }
 
+// One part's outer vertices all lie inside a hole of the other: `a` seen through `view`, `b` where it
+// lies, with `outerA` and `outerB` their outer loops so seen.
+template <typename View, typename OuterA>
+bool inHoleOfEither(const Part& a, const View& view, const Part& b, const OuterA& outerA, const PlacedLoop& outerB,
+                    EdgeBandsCache& cache) {
+    for (const Polygon& hole : a.inners)
+        if (containsAll(view(hole), outerB)) return true;
+    for (const Polygon& hole : b.inners)
+        if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return true;
+    return false;
+}
+
 // The compatibility rule of part `a` (seen through `view`) against part `b` where it lies: outer loops
 // separate, or one part's outer vertices all inside a hole of the other. `b`'s loops read their bands
 // from the cache.
@@ -204,11 +216,7 @@ bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& 
     const auto outerA = view(a.outer);
     const PlacedLoop outerB{&b.outer, cache.of(b.outer)};
     if (separateFrom(outerA, outerB, hint)) return true;
-    for (const Polygon& hole : a.inners)
-        if (containsAll(view(hole), outerB)) return true;
-    for (const Polygon& hole : b.inners)
-        if (containsAll(PlacedLoop{&hole, cache.of(hole)}, outerA)) return true;
-    return false;
+    return inHoleOfEither(a, view, b, outerA, outerB, cache);
 }
 
 // `a`, a trial copy that stays unmoved, shifted by (dx, dy), against `b`.
