@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -24,7 +25,9 @@ class RowConflicts {
 
     // Starts a search over `rows` grid rows (0 when the points are no grid) with `orientations` trials.
     void startSearch(size_t rows, int orientations) {
-        rowsKept_ = rows < kRowsKept ? rows : kRowsKept;
+        // Many orientations keep fewer rows each, so that the memory stays small.
+        const size_t perOrientation = kEntriesKept / static_cast<size_t>(orientations < 1 ? 1 : orientations);
+        rowsKept_ = std::min({rows, kRowsKept, perOrientation < 1 ? size_t{1} : perOrientation});
         const size_t size = rowsKept_ * static_cast<size_t>(orientations);
         if (entries_.size() < size || ++search_ == 0) {
             entries_.assign(size > entries_.size() ? size : entries_.size(), Entry{});
@@ -39,14 +42,17 @@ class RowConflicts {
         return entry.search == search_ && entry.row == row ? &entry.conflict : nullptr;
     }
 
+    size_t entryCount() const { return entries_.size(); }
+
     void remember(int orientation, size_t row, const Conflict& conflict) {
         if (rowsKept_ != 0)
             entries_[index(orientation, row)] = Entry{search_, row, conflict};
     }
 
   private:
-    // Rows beyond this many share entries.
+    // Rows beyond this many share entries, and all orientations together keep at most kEntriesKept.
     static constexpr size_t kRowsKept = 1024;
+    static constexpr size_t kEntriesKept = size_t{1} << 14;
 
     struct Entry {
         std::uint32_t search = 0;

@@ -35,5 +35,19 @@ TEST(RowConflicts, FindsAnEntryOnlyInItsSearchOrientationAndRow) {
     EXPECT_EQ(rows.find(0, 0), nullptr);
 }
 
+// With thousands of orientations each keeps few rows, which still tell each other apart.
+TEST(RowConflicts, ManyOrientationsShareABoundedTable) {
+    const Part member = testing::makeRectangle("m", 0, 0, 1, 1);
+    RowConflicts rows;
+    rows.startSearch(100000, 3600);
+    rows.remember(3599, 5, {&member, nullptr, {}});
+    rows.remember(0, 6, {&member, nullptr, {}});
+    EXPECT_NE(rows.find(3599, 5), nullptr);
+    EXPECT_NE(rows.find(0, 6), nullptr);
+    EXPECT_EQ(rows.find(3599, 6), nullptr);
+    EXPECT_EQ(rows.find(0, 5), nullptr);
+    EXPECT_LE(rows.entryCount(), size_t{1} << 14);
+}
+
 }  // namespace
 }  // namespace orvanest::fast
