@@ -219,13 +219,6 @@ bool compatible(const Part& a, const View& view, const Part& b, EdgeBandsCache& 
     return inHoleOfEither(a, view, b, outerA, outerB, cache);
 }
 
-// `a`, a trial copy that stays unmoved, shifted by (dx, dy), against `b`.
-inline bool compatibleShifted(const Part& a, double dx, double dy, const Part& b, EdgeBandsCache& cache,
-                              ConflictHint& hint) {
-    return compatible(
-        a, [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache.of(loop)}; }, b, cache, hint);
-}
-
 // Which cheap look proved a conflict: none, the hinted vertex of `a` inside `b`, the other way round, or
 // the hinted pair of edges crossing.
 enum class ConflictProof { kNone, kVertexOfA, kVertexOfB, kEdges };
