@@ -120,17 +120,18 @@ public:
         LastConflict& last = lastConflicts_[static_cast<size_t>(k)];
         const Part* lastConflict = last.member;
         const EdgeBands* trialBands = trialBands_[static_cast<size_t>(k)];
+        const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
+        // A vertex of the trial inside a short member outline proves the conflict up the column too.
+        auto carryUp = [&](ConflictProof proof) {
+            if (proof == ConflictProof::kVertexOfA && !last.bands)
+                last.stretch = ColumnStretch(trial, outer, hint.a, *last.member);
+        };
         if (lastConflict) {
-            const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
             const PlacedLoop lastOuter{&lastConflict->outer, last.bands};
             if (last.stretch.reaches(outer, lastOuter) && !boxesQuickAccept(outer, lastOuter)) return false;
             const ConflictProof proof =
                 conflictProof(trial, trialBands, dx, dy, *lastConflict, last.bands, cache_, hint);
-            if (proof == ConflictProof::kVertexOfA && !last.bands) {
-                last.stretch = ColumnStretch(trial, outer, hint.a, *lastConflict);
-                return false;
-            }
-            if (proof != ConflictProof::kNone) return false;
+            if (proof != ConflictProof::kNone) return carryUp(proof), false;
         }
         // The trial at this height in an earlier column often met the same member in the same way.
         const size_t row = layout_.packingPoints.rowOf(slot);
@@ -140,12 +141,15 @@ public:
             if (proof != ConflictProof::kNone) {
                 hint = met->hint;
                 last = LastConflict{met->member, met->bands, {}};
-                const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
-                if (proof == ConflictProof::kVertexOfA && !last.bands)
-                    last.stretch = ColumnStretch(trial, outer, hint.a, *last.member);
-                return false;
+                return carryUp(proof), false;
             }
         }
+        // A conflict found by the index is the one to try first at the next trial, and in the next column.
+        auto remember = [&](const Part* member, const EdgeBands* bands) {
+            last = LastConflict{member, bands, {}};
+            rows_.remember(k, row, {member, bands, hint});
+            return false;
+        };
         near_.clear();
         index_.forEachNear(Box{xmin, xmax, ymin, ymax}, scratch_, [&](const Part& member) {
             near_.push_back(&member);
@@ -159,17 +163,13 @@ public:
         for (const Part* member : near_) {
             if (member == lastConflict) continue;
             const EdgeBands* memberBands = cache_.of(member->outer);
-            if (provesConflict(trial, trialBands, dx, dy, *member, memberBands, cache_, hint)) {
-                last = LastConflict{member, memberBands, {}};
-                rows_.remember(k, row, {member, memberBands, hint});
-                return false;
-            }
+            if (provesConflict(trial, trialBands, dx, dy, *member, memberBands, cache_, hint))
+                return remember(member, memberBands);
         }
         // The full test, one look at a time across the members: the trial fails if some member's outer
         // loop is not separate from it (a vertex of either inside the other, or crossing edges) and
         // neither part lies in a hole of the other. A failing trial is mostly caught by a vertex before
         // the edges of the members it does not meet are worked through.
-        const ShiftedLoop outer{&trial.outer, dx, dy, trialBands};
         auto view = [&](const Polygon& loop) { return ShiftedLoop{&loop, dx, dy, cache_.of(loop)}; };
         settled_.assign(near_.size(), false);
         for (int look = 0; look < 3; ++look) {
@@ -187,9 +187,7 @@ public:
                 if (!overlap) continue;
                 settled_[i] = true;
                 if (inHoleOfEither(trial, view, member, outer, memberOuter, cache_)) continue;
-                last = LastConflict{&member, memberOuter.bands, {}};
-                rows_.remember(k, row, {&member, memberOuter.bands, hint});
-                return false;
+                return remember(&member, memberOuter.bands);
             }
         }
         return true;

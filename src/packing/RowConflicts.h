@@ -16,7 +16,7 @@ namespace orvanest::fast {
 // keeps one for a whole run, so that its memory is not made afresh for each placement; a new search
 // disowns the old entries by a count instead of clearing them.
 class RowConflicts {
-  public:
+public:
     struct Conflict {
         const Part* member = nullptr;
         const EdgeBands* bands = nullptr;
@@ -36,8 +36,7 @@ class RowConflicts {
     }
 
     const Conflict* find(int orientation, size_t row) const {
-        if (rowsKept_ == 0)
-            return nullptr;
+        if (rowsKept_ == 0) return nullptr;
         const Entry& entry = entries_[index(orientation, row)];
         return entry.search == search_ && entry.row == row ? &entry.conflict : nullptr;
     }
@@ -45,11 +44,10 @@ class RowConflicts {
     size_t entryCount() const { return entries_.size(); }
 
     void remember(int orientation, size_t row, const Conflict& conflict) {
-        if (rowsKept_ != 0)
-            entries_[index(orientation, row)] = Entry{search_, row, conflict};
+        if (rowsKept_ != 0) entries_[index(orientation, row)] = Entry{search_, row, conflict};
     }
 
-  private:
+private:
     // Rows beyond this many share entries, and all orientations together keep at most kEntriesKept.
     static constexpr size_t kRowsKept = 1024;
     static constexpr size_t kEntriesKept = size_t{1} << 14;

@@ -20,8 +20,7 @@ std::vector<Point> star(std::mt19937& random, double cx, double cy, double r0, d
     for (int i = 0; i < n; ++i) {
         const double angle = 2 * 3.14159265358979 * i / n;
         double x = cx + radius(random) * std::cos(angle), y = cy + radius(random) * std::sin(angle);
-        if (snap(random))
-            x = std::round(x * 4) / 4, y = std::round(y * 4) / 4;
+        if (snap(random)) x = std::round(x * 4) / 4, y = std::round(y * 4) / 4;
         loop.push_back(Point(x, y));
     }
     return loop;
@@ -33,10 +32,9 @@ Part randomPart(std::mt19937& random) {
     std::bernoulli_distribution holed(0.3);
     const double size = std::uniform_real_distribution<double>(1.0, 6.0)(random);
     std::vector<std::vector<Point>> holes;
-    if (holed(random))
-        holes.push_back(star(random, 0, 0, 0.6 * size, 0.7 * size, vertices(random)));
-    return testing::makePart(
-        "p", star(random, 0, 0, holes.empty() ? 0.3 * size : 0.9 * size, size, vertices(random)), holes);
+    if (holed(random)) holes.push_back(star(random, 0, 0, 0.6 * size, 0.7 * size, vertices(random)));
+    const double inner = holes.empty() ? 0.3 * size : 0.9 * size;
+    return testing::makePart("p", star(random, 0, 0, inner, size, vertices(random)), holes);
 }
 
 // However the hints point, a cheap proof of a conflict is one the plain test agrees with; and each kind
