@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
         jobs.push_back(path);
     }
     if (ec) {
-        std::fprintf(stderr, "orvanest-bench: cannot list %s: %s\n", options.dir.string().c_str(), ec.message().c_str());
+        std::fprintf(stderr, "orvanest-bench: cannot list %s: %s\n", options.dir.string().c_str(),
+                     ec.message().c_str());
         return 1;
     }
     std::sort(jobs.begin(), jobs.end());

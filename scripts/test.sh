@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
+./scripts/check-format.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANEST_WERROR=ON > /dev/null
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure -j "$(nproc)"

@@ -60,7 +60,8 @@ void CommandLayer::onPaint(Canvas& canvas) {
     switch (state_.mode) {
         case InteractionMode::Rotate: drawCross(state_.rotationCentrePixel, canvas); break;
         case InteractionMode::Select:
-            if (state_.clickCount == 1 && !state_.pickedByClick) drawSelectionBand(state_.selStart, state_.selEnd, canvas);
+            if (state_.clickCount == 1 && !state_.pickedByClick)
+                drawSelectionBand(state_.selStart, state_.selEnd, canvas);
             break;
         case InteractionMode::ZoomWindow:
             if (state_.clickCount == 1) drawZoomBand(state_.selStart, state_.selEnd, canvas);
@@ -88,9 +89,7 @@ void CommandLayer::onChar(char32_t character, bool shift) {
         case U'r': return setMode(InteractionMode::Rotate, true);
         case U's': return setMode(InteractionMode::Select, false);
         case U'z': return setMode(InteractionMode::ZoomWindow, false);
-        case U'x':
-            viewport_.fit();
-            return redraw();
+        case U'x': viewport_.fit(); return redraw();
         default: break;
     }
     if (!layout_) return;
@@ -116,20 +115,14 @@ void CommandLayer::onChar(char32_t character, bool shift) {
             return redraw();
         }
         case U'd': state_.animating = true; return;
-        case U'e':
-            writeReport(layout, "Report.txt", platform_);
-            return redraw();
+        case U'e': writeReport(layout, "Report.txt", platform_); return redraw();
         case U'k': {
             const RunningFlag running(packing_);
             packTraversal(layout, platform_);
             return redraw();
         }
-        case U'l':
-            packRemainingRects(layout, platform_);
-            return redraw();
-        case U'n':
-            bringNextPart(layout);
-            return redraw();
+        case U'l': packRemainingRects(layout, platform_); return redraw();
+        case U'n': bringNextPart(layout); return redraw();
         default: return;
     }
 }
@@ -185,9 +178,7 @@ void CommandLayer::onMouseMove(int x, int y, bool shift) {
             if (state_.pickedByClick) return;
             state_.selEnd = here;
             return redraw();
-        case InteractionMode::ZoomWindow:
-            state_.selEnd = here;
-            return redraw();
+        case InteractionMode::ZoomWindow: state_.selEnd = here; return redraw();
         case InteractionMode::Pan:
             viewport_.pan(x - state_.anchor.x, y - state_.anchor.y);
             state_.anchor = here;

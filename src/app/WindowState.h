@@ -30,7 +30,7 @@ struct WindowState {
     bool showPackingPoints = true;
     PixelPoint selStart;
     PixelPoint selEnd;
-    PixelPoint anchor;    // last mouse position of a pan or move drag
+    PixelPoint anchor;           // last mouse position of a pan or move drag
     bool pickedByClick = false;  // the last first click in select mode toggled a part: no rubber band
     Point rotationCentre;
     PixelPoint rotationCentrePixel;  // the cross stays here when the view changes

@@ -51,11 +51,16 @@ std::optional<BatchOptions> parseBatchOptions(const std::vector<std::string>& ar
                 options.literalEngine = *name == "literal";
                 continue;
             }
-            if (*name == "points") options.method = PackingMethod::Points;
-            else if (*name == "steps") options.method = PackingMethod::Steps;
-            else if (*name == "traversal") options.method = PackingMethod::Traversal;
-            else if (*name == "rects") options.method = PackingMethod::Rects;
-            else if (*name == "none") options.method = PackingMethod::None;
+            if (*name == "points")
+                options.method = PackingMethod::Points;
+            else if (*name == "steps")
+                options.method = PackingMethod::Steps;
+            else if (*name == "traversal")
+                options.method = PackingMethod::Traversal;
+            else if (*name == "rects")
+                options.method = PackingMethod::Rects;
+            else if (*name == "none")
+                options.method = PackingMethod::None;
             else {
                 error = "unknown method '" + *name + "'";
                 return std::nullopt;

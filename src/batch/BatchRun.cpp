@@ -95,10 +95,10 @@ void printSummary(std::FILE* out, const BatchOptions& options, const Layout* lay
     }
     if (!layout) return;
     std::fprintf(out, "%s: %zu parts of %zu types on a %g x %g board, RN %d, PPD %g\n", options.job.c_str(),
-                 layout->parts.size(), layout->partTypes.size(), layout->boardLength, layout->boardWidth,
-                 layout->rn, layout->ppd);
-    std::fprintf(out, "placed %d, packed length %g, density %.2f%%, area of placed parts %g, %.3f s\n",
-                 figures.placed, figures.packedLength, figures.density * 100.0, figures.totalArea, seconds);
+                 layout->parts.size(), layout->partTypes.size(), layout->boardLength, layout->boardWidth, layout->rn,
+                 layout->ppd);
+    std::fprintf(out, "placed %d, packed length %g, density %.2f%%, area of placed parts %g, %.3f s\n", figures.placed,
+                 figures.packedLength, figures.density * 100.0, figures.totalArea, seconds);
 }
 
 }  // namespace

@@ -108,8 +108,8 @@ bool DxfParser::applyText(const Entity& text) {
 bool DxfParser::countSegments(double chords, int line) {
     if (!(chords >= 1.0)) return true;  // the curve gives no chord
     if (chords > kMaxChordsPerCurve)
-        return fail(line, "a curve of more than " + std::to_string(static_cast<std::int64_t>(kMaxChordsPerCurve)) +
-                              " chords");
+        return fail(
+            line, "a curve of more than " + std::to_string(static_cast<std::int64_t>(kMaxChordsPerCurve)) + " chords");
     segmentCount_ += static_cast<std::int64_t>(chords);
     if (segmentCount_ > kMaxDxfSegments)
         return fail(line, "more than " + std::to_string(kMaxDxfSegments) + " segments");
@@ -130,8 +130,7 @@ bool DxfParser::run() {
             lineEntities.push_front(Segment(Point(e[0], e[1]), Point(e[2], e[3])));
         } else if (line == kArc.start) {
             if (!readEntity(kArc, e)) return false;
-            if (!arcAnglesWithinLimit(e[3], e[4]))
-                return fail(e.line, "an arc angle beyond 1e9 degrees");
+            if (!arcAnglesWithinLimit(e[3], e[4])) return fail(e.line, "an arc angle beyond 1e9 degrees");
             Arc arc;
             arc.set(Point(e[0], e[1]), e[2], e[3], e[4]);
             const double sweep = arc.endAngle - arc.startAngle;

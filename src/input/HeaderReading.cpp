@@ -13,8 +13,8 @@ ParsedNumber headerNumber(const std::vector<std::string>& lines, size_t index, s
 
 }  // namespace
 
-bool readBoardHeader(Layout& layout, const std::vector<std::string>& lines, const std::string& path,
-                     Platform& platform, const std::string& readFailureMessage) {
+bool readBoardHeader(Layout& layout, const std::vector<std::string>& lines, const std::string& path, Platform& platform,
+                     const std::string& readFailureMessage) {
     const ParsedNumber length = headerNumber(lines, 0, 13);
     const ParsedNumber width = headerNumber(lines, 1, 12);
     const ParsedNumber third = headerNumber(lines, 2, 14);

@@ -33,8 +33,7 @@ bool applyIdSequence(Layout& layout, const std::string& path, Platform& platform
             ++at;
         }
         const ParsedInteger id = parseLeadingInteger(std::string_view(content).substr(at));
-        if (!id.found)
-            return fail(line, "only " + std::to_string(k) + " of " + std::to_string(n) + " part ids");
+        if (!id.found) return fail(line, "only " + std::to_string(k) + " of " + std::to_string(n) + " part ids");
         if (!id.inRange || id.value < 0 || id.value >= static_cast<std::int64_t>(n))
             return fail(line, "part id " + std::to_string(id.value) + " is not between 0 and " + std::to_string(n - 1));
         if (named[static_cast<size_t>(id.value)])

@@ -196,14 +196,14 @@ bool buildLoops(const SegmentList& segments, PolygonList& polygons, Platform& pl
         chainLoop(pool, points);
         const LoopCheck check = checkLoop(points);
         if (check == LoopCheck::TooFewPoints) {
-            const std::string reason = "a lone segment from " + pointText(points.back()) + " to " +
-                                       pointText(points.front());
+            const std::string reason =
+                "a lone segment from " + pointText(points.back()) + " to " + pointText(points.front());
             platform.showMessage(kWarningCaption, locatedMessage(kTooFewVerticesMessage, path, 0, reason));
             return false;
         }
         if (check == LoopCheck::Open) {
-            const std::string reason = "the outline from " + pointText(points.back()) + " ends at " +
-                                       pointText(points.front());
+            const std::string reason =
+                "the outline from " + pointText(points.back()) + " ends at " + pointText(points.front());
             platform.showMessage(kWarningCaption, locatedMessage(kOpenOutlineMessage, path, 0, reason));
             return false;
         }

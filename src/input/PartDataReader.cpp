@@ -57,8 +57,7 @@ bool PartDataParser::run() {
         const std::int64_t copies = block.copies > 0 ? block.copies : 0;
         totalParts_ += copies;
         totalVertices_ += copies * working.vertexCount();
-        if (totalParts_ > kMaxParts)
-            return fail(blockLine, "more than " + std::to_string(kMaxParts) + " parts in all");
+        if (totalParts_ > kMaxParts) return fail(blockLine, "more than " + std::to_string(kMaxParts) + " parts in all");
         if (totalVertices_ > kMaxTotalVertices)
             return fail(blockLine, "more than " + std::to_string(kMaxTotalVertices) + " vertices in all");
         for (std::int64_t k = 0; k < copies; ++k) layout_.addPartFront(working);
@@ -113,8 +112,8 @@ bool PartDataParser::readLoop(const char* closing, Polygon& polygon) {
         const ParsedNumber x = parseLeadingNumber(line);
         // The one character after x is the separator, whatever it is.
         const size_t yStart = x.consumed + 1;
-        const ParsedNumber y = parseLeadingNumber(yStart < line.size() ? std::string_view(line).substr(yStart)
-                                                                       : std::string_view());
+        const ParsedNumber y =
+            parseLeadingNumber(yStart < line.size() ? std::string_view(line).substr(yStart) : std::string_view());
         if (!x.finite || !y.finite)
             return fail(static_cast<int>(index_) + 1, "vertex coordinate is not a finite number");
         if (static_cast<std::int64_t>(points.size()) >= kMaxTotalVertices)

@@ -47,8 +47,8 @@ void PackingPoints::assignGrid(std::vector<double> xs, std::vector<double> ys) {
 
 size_t PackingPoints::firstSlotWithXAtLeast(double x) const {
     // In a grid all the points of a column share its x.
-    const size_t first =
-        static_cast<size_t>(std::partition_point(xs_.begin(), xs_.end(), [x](double px) { return px < x; }) - xs_.begin());
+    const size_t first = static_cast<size_t>(
+        std::partition_point(xs_.begin(), xs_.end(), [x](double px) { return px < x; }) - xs_.begin());
     return rows_ == 0 ? first : first * rows_;
 }
 
@@ -57,8 +57,10 @@ size_t PackingPoints::firstSlotNotBefore(const Point& r) const {
     while (lo < hi) {
         const size_t mid = lo + (hi - lo) / 2;
         const Point p = at(mid);
-        if (!(p.x > r.x || (p.x == r.x && p.y >= r.y))) lo = mid + 1;
-        else hi = mid;
+        if (!(p.x > r.x || (p.x == r.x && p.y >= r.y)))
+            lo = mid + 1;
+        else
+            hi = mid;
     }
     return lo;
 }

@@ -99,7 +99,8 @@ void sortPartsByArea(PartList& parts) {
     untouched.erase(mark);
     while (true) {
         const int candidate = minimum.query(mark);
-        if (candidate != PrefixMinimum::kNone && areas[static_cast<size_t>(candidate)] < areas[static_cast<size_t>(mark)]) {
+        if (candidate != PrefixMinimum::kNone &&
+            areas[static_cast<size_t>(candidate)] < areas[static_cast<size_t>(mark)]) {
             minimum.remove(candidate);
             untouched.erase(candidate);
             behindMark.push_front(candidate);

@@ -12,7 +12,7 @@ inline constexpr const char* kBoardStraddleMessage = "待排样零件与板冲�
 inline constexpr const char* kReportWriteError = "report file open error!";
 
 struct ReportFigures {
-    int placed = 0;            // parts lying on the board
+    int placed = 0;             // parts lying on the board
     double packedLength = 0.0;  // largest box x of those parts, 0 when none
     double density = 0.0;       // total area / (packed length x board width), 0 when no part is placed
     double totalArea = 0.0;

@@ -40,8 +40,9 @@ EdgeBands::EdgeBands(const Polygon& loop) : loop_(&loop) {
     }
     vertexOrder_.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) vertexOrder_[static_cast<size_t>(i)] = static_cast<std::uint32_t>(i);
-    std::sort(vertexOrder_.begin(), vertexOrder_.end(),
-              [&loop](std::uint32_t a, std::uint32_t b) { return loop.vertex(static_cast<int>(a)).y < loop.vertex(static_cast<int>(b)).y; });
+    std::sort(vertexOrder_.begin(), vertexOrder_.end(), [&loop](std::uint32_t a, std::uint32_t b) {
+        return loop.vertex(static_cast<int>(a)).y < loop.vertex(static_cast<int>(b)).y;
+    });
 }
 
 }  // namespace orvanest::fast

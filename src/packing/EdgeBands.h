@@ -38,12 +38,14 @@ struct EdgeLine : EdgeReach {
         const double lo = y2 < y1 ? y2 : y1, hi = y1 < y2 ? y2 : y1;
         if (std::fabs(x1 - x2) < 1e-10) return EdgeLine{{lo, hi, x1, x1}, 0.0, x1, 0.0};
         const double a = x1 - x2, c = y2 - y1;
-        const double margin =
-            1e-12 * (1.0 + std::fabs(x1) + std::fabs(x2) + std::fabs(a) / std::fabs(c) * (std::fabs(y1) + std::fabs(y2)));
+        const double margin = 1e-12 * (1.0 + std::fabs(x1) + std::fabs(x2) +
+                                       std::fabs(a) / std::fabs(c) * (std::fabs(y1) + std::fabs(y2)));
         const bool bounded = std::isfinite(margin);
         return EdgeLine{{lo, hi, bounded ? (x1 < x2 ? x1 : x2) - margin : -HUGE_VAL,
                          bounded ? (x1 < x2 ? x2 : x1) + margin : HUGE_VAL},
-                        a, (x2 - x1) * y1 - c * x1, c};
+                        a,
+                        (x2 - x1) * y1 - c * x1,
+                        c};
     }
     // The edge meets row py strictly right of px: the crossing test's own arithmetic.
     bool crosses(double px, double py) const { return c == 0.0 ? px < b : -(a * py + b) / c > px; }
@@ -92,8 +94,10 @@ public:
         for (std::uint32_t k = start_[static_cast<size_t>(b)]; k < start_[static_cast<size_t>(b) + 1]; ++k) {
             const EdgeReach& e = reaches_[entries_[k]];
             const unsigned active = static_cast<unsigned>(e.lo <= py) & static_cast<unsigned>(py < e.hi);
-            if (active & static_cast<unsigned>(!e.decided(px))) odd ^= static_cast<unsigned>(line(static_cast<int>(entries_[k])).crosses(px, py));
-            else odd ^= active & static_cast<unsigned>(e.surelyCrosses(px));
+            if (active & static_cast<unsigned>(!e.decided(px)))
+                odd ^= static_cast<unsigned>(line(static_cast<int>(entries_[k])).crosses(px, py));
+            else
+                odd ^= active & static_cast<unsigned>(e.surelyCrosses(px));
         }
         return odd != 0;
     }
@@ -123,7 +127,6 @@ public:
     }
 
 private:
-
     int band(double y) const {
         // Any monotone map of heights to bands will do, as long as edges are filed and looked up by the
         // same one: a product in place of the division.
@@ -194,8 +197,10 @@ public:
     void forget(const Polygon& loop) {
         Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(&loop) >> 4) % kRecent];
         if (recent.loop == &loop) recent = Recent{};
-        if (shared_) shared_->forget(loop);
-        else bands_.erase(&loop);
+        if (shared_)
+            shared_->forget(loop);
+        else
+            bands_.erase(&loop);
     }
 
 private:

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -11,11 +11,11 @@
 
 #include "packing/ColumnStretch.h"
 #include "packing/MemberIndex.h"
-#include "packing/RowConflicts.h"
-#include "packing/SlideSteps.h"
-#include "packing/SearchWorker.h"
 #include "packing/PackingPointGrid.h"
+#include "packing/RowConflicts.h"
+#include "packing/SearchWorker.h"
 #include "packing/ShiftedLoop.h"
+#include "packing/SlideSteps.h"
 
 namespace orvanest::fast {
 namespace {
@@ -99,7 +99,12 @@ class TrialTester {
 public:
     TrialTester(const MemberIndex& index, const Layout& layout, const Trials& trials, EdgeBandsCache& cache,
                 RowConflicts& rows)
-        : index_(index), layout_(layout), trials_(trials), cache_(cache), rows_(rows), hints_(trials.copies.size()),
+        : index_(index),
+          layout_(layout),
+          trials_(trials),
+          cache_(cache),
+          rows_(rows),
+          hints_(trials.copies.size()),
           scratch_(index.scratch()) {
         rows_.startSearch(layout.packingPoints.rowCount(), static_cast<int>(trials.copies.size()));
     }
@@ -274,8 +279,14 @@ class PlacementSearch {
 public:
     PlacementSearch(const MemberIndex& index, const Layout& layout, const Trials& trials, const Point& g, double d,
                     SearchThreads& threads)
-        : index_(index), layout_(layout), trials_(trials), g_(g), d_(d), rn_(static_cast<int>(trials.copies.size())),
-          main_(index, layout, trials, threads.mainBands, threads.mainRows), parallel_(threads.tuning.secondThread),
+        : index_(index),
+          layout_(layout),
+          trials_(trials),
+          g_(g),
+          d_(d),
+          rn_(static_cast<int>(trials.copies.size())),
+          main_(index, layout, trials, threads.mainBands, threads.mainRows),
+          parallel_(threads.tuning.secondThread),
           threads_(threads),
           trialsBeforeParallel_(threads.lastSearchTrials >= threads.tuning.longSearch
                                     ? threads.tuning.trialsBeforeParallelAfterLong
@@ -378,8 +389,7 @@ private:
             for (int k = share.first; k < rn_; k += share.step) {
                 if (tester.fits(k, p.x - g_.x, p.y - g_.y, batch_.slots[i])) {
                     size_t known = fitFoundAt_.load(std::memory_order_relaxed);
-                    while (i < known && !fitFoundAt_.compare_exchange_weak(known, i, std::memory_order_relaxed)) {
-                    }
+                    while (i < known && !fitFoundAt_.compare_exchange_weak(known, i, std::memory_order_relaxed)) {}
                     return static_cast<int>(i) * rn_ + k;
                 }
             }

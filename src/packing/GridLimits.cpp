@@ -33,7 +33,8 @@ double smallestFittingPpd(double boardLength, double boardWidth) {
     // Bracket the threshold between a PPD that is too small and one that fits; the count only falls
     // as the PPD grows.
     double high = std::sqrt(std::fabs(boardLength * boardWidth) / static_cast<double>(kMaxPackingPoints));
-    if (!(high > 0.0)) high = std::fmax(std::fabs(boardLength), std::fabs(boardWidth)) / static_cast<double>(kMaxPackingPoints);
+    if (!(high > 0.0))
+        high = std::fmax(std::fabs(boardLength), std::fabs(boardWidth)) / static_cast<double>(kMaxPackingPoints);
     if (!(high > 0.0)) high = 1e-300;
     high = std::fmin(high, DBL_MAX);
     for (int guard = 0; guard < 4096 && !fits(high); ++guard) high *= 2.0;

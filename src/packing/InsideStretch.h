@@ -104,7 +104,7 @@ private:
 
     double x_ = 0.0;
     double from_ = 0.0;
-    double end_ = 0.0;  // the stretch is [from_, end_)
+    double end_ = 0.0;     // the stretch is [from_, end_)
     double resume_ = NAN;  // where the next stretch starts; NaN once the top is found
 };
 

@@ -10,9 +10,7 @@ constexpr double kVerticalEdgeTolerance = 1e-10;
 constexpr double kQuickAcceptTolerance = 1e-5;
 
 // a > b, or within the quick-accept tolerance of it.
-bool beyondOrTouching(bool strict, double a, double b) {
-    return strict || std::fabs(a - b) < kQuickAcceptTolerance;
-}
+bool beyondOrTouching(bool strict, double a, double b) { return strict || std::fabs(a - b) < kQuickAcceptTolerance; }
 
 bool anyVertexInside(const Polygon& vertices, const Polygon& loop) {
     for (const Point& v : vertices.vertices())

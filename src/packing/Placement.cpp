@@ -88,8 +88,10 @@ bool waitsForPacking(const Layout& layout, const Part& part) {
 
 std::string timingText(double seconds) {
     char text[128];
-    if (seconds > 1.0) std::snprintf(text, sizeof text, "排样计算时间为:%.2lf 秒", seconds);
-    else std::snprintf(text, sizeof text, "排样计算时间为:%.2lf 毫秒", seconds * 1000.0);
+    if (seconds > 1.0)
+        std::snprintf(text, sizeof text, "排样计算时间为:%.2lf 秒", seconds);
+    else
+        std::snprintf(text, sizeof text, "排样计算时间为:%.2lf 毫秒", seconds * 1000.0);
     return text;
 }
 
@@ -172,16 +174,18 @@ void slideUp(Layout& layout, Part& part) { slide(layout, part, 0.0, 1.0); }
 void slideDown(Layout& layout, Part& part) { slide(layout, part, 0.0, -1.0); }
 
 void placeSelectedParts(Layout& layout, Platform& platform) {
-    const int total = static_cast<int>(std::count_if(layout.parts.begin(), layout.parts.end(),
-                                                     [](const Part& part) { return part.selected; }));
+    const int total = static_cast<int>(
+        std::count_if(layout.parts.begin(), layout.parts.end(), [](const Part& part) { return part.selected; }));
     int done = 0;
     // The fast engine keeps its search thread from one placement to the next.
     std::optional<fast::PackingRun> run;
     if (!layout.useLiteralEngine) run.emplace();
     for (Part& part : layout.parts) {
         if (!part.selected) continue;
-        if (run) run->placePart(layout, part);
-        else placePart(layout, part);
+        if (run)
+            run->placePart(layout, part);
+        else
+            placePart(layout, part);
         if (!platform.packingProgress(++done, total)) break;
     }
 }

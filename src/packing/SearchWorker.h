@@ -28,7 +28,7 @@ public:
 private:
     void loop();
 
-    std::function<void()> task_;           // written by run before `posted_` counts it
+    std::function<void()> task_;            // written by run before `posted_` counts it
     std::atomic<std::uint64_t> posted_{0};  // tasks handed over
     std::atomic<std::uint64_t> done_{0};    // tasks finished
     std::atomic<bool> stopping_{false};

@@ -266,7 +266,12 @@ inline bool provesConflict(const Part& a, const EdgeBands* bandsA, double dx, do
 
 // `a`, which moves between calls (so it has no bands), where it lies against `b`.
 inline bool compatiblePlaced(const Part& a, const Part& b, EdgeBandsCache& cache, ConflictHint& hint) {
-    return compatible(a, [](const Polygon& loop) { return PlacedLoop{&loop, nullptr}; }, b, cache, hint);
+    return compatible(
+        a,
+        [](const Polygon& loop) {
+            return PlacedLoop{&loop, nullptr};
+        },
+        b, cache, hint);
 }
 
 }  // namespace orvanest::fast

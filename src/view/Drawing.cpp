@@ -35,7 +35,8 @@ void drawLoop(const Polygon& loop, bool selected, const Viewport& view, Canvas& 
     const int n = loop.count();
     if (n == 0) return;
     const Pen& pen = selected ? kSelectedPartPen : kPartPen;
-    for (int i = 0; i + 1 < n; ++i) canvas.drawLine(view.toPixel(loop.vertex(i)), view.toPixel(loop.vertex(i + 1)), pen);
+    for (int i = 0; i + 1 < n; ++i)
+        canvas.drawLine(view.toPixel(loop.vertex(i)), view.toPixel(loop.vertex(i + 1)), pen);
     canvas.drawLine(view.toPixel(loop.vertex(n - 1)), view.toPixel(loop.vertex(0)), pen);
 }
 

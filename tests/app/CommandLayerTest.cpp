@@ -89,10 +89,10 @@ TEST(CommandLayer, ModeKeysAndTheClickCounter) {
         InteractionMode mode;
         bool keepsCounter;
     };
-    const Row rows[] = {{'M', InteractionMode::Move, false},       {'o', InteractionMode::GuardedMove, false},
-                        {'P', InteractionMode::Pan, false},        {'r', InteractionMode::Rotate, false},
-                        {'S', InteractionMode::Select, true},      {'z', InteractionMode::ZoomWindow, true},
-                        {'q', InteractionMode::ZoomWindow, true},  {'7', InteractionMode::ZoomWindow, true}};
+    const Row rows[] = {{'M', InteractionMode::Move, false},      {'o', InteractionMode::GuardedMove, false},
+                        {'P', InteractionMode::Pan, false},       {'r', InteractionMode::Rotate, false},
+                        {'S', InteractionMode::Select, true},     {'z', InteractionMode::ZoomWindow, true},
+                        {'q', InteractionMode::ZoomWindow, true}, {'7', InteractionMode::ZoomWindow, true}};
     Window window;
     ASSERT_TRUE(window.open());
     for (const Row& row : rows) {
@@ -124,7 +124,9 @@ TEST(CommandLayer, ACounterLeftByRotateModeMakesTheNextSelectClickASecondOne) {
     EXPECT_EQ(selectedCount(window), 2);
 
     // Left at 2, the counter makes every select and zoom click do nothing until Esc.
-    window.type("\x1b" "r");
+    window.type(
+        "\x1b"
+        "r");
     window.click({50, 50});
     window.click({60, 60});
     window.type("s");
@@ -135,7 +137,9 @@ TEST(CommandLayer, ACounterLeftByRotateModeMakesTheNextSelectClickASecondOne) {
     window.click({200, 200});
     EXPECT_EQ(selectedCount(window), 0);
     EXPECT_EQ(window.commands.state().clickCount, 5);
-    window.type("\x1b" "s");
+    window.type(
+        "\x1b"
+        "s");
     window.click(plate);
     EXPECT_EQ(selectedCount(window), 1);
 }
@@ -337,7 +341,9 @@ TEST(CommandLayer, BackgroundCommandsMoveTheCheckMark) {
 
 TEST(CommandLayer, CommandsOnThePartSetDoNothingWithoutALayout) {
     Window window;
-    window.type("\x1b" "abcdeklns");
+    window.type(
+        "\x1b"
+        "abcdeklns");
     window.type("a", true);
     window.type("r");
     window.type("ac");

@@ -47,11 +47,22 @@ TEST(RnPpdDialog, RefusedValuesStayAsTheyWere) {
         const char* text;
         bool rn;  // typed into the RN box, else the PPD box
     };
-    const Entry refused[] = {{"0", true},    {"-3", true},  {"abc", true},  {"", true},    {"3601", true},
-                             {"99999999999", true},          {"0", false},   {"-1.5", false}, {"abc", false},
-                             {"inf", false}, {"nan", false}, {"1e-9", false},
-                             // The box holds 99 characters: the 5 after 99 zeros is never read.
-                             {"000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000005", true}};
+    const Entry refused[] = {
+        {"0", true},
+        {"-3", true},
+        {"abc", true},
+        {"", true},
+        {"3601", true},
+        {"99999999999", true},
+        {"0", false},
+        {"-1.5", false},
+        {"abc", false},
+        {"inf", false},
+        {"nan", false},
+        {"1e-9", false},
+        // The box holds 99 characters: the 5 after 99 zeros is never read.
+        {"000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000005",
+         true}};
     for (const Entry& entry : refused) {
         Window window;
         ASSERT_TRUE(window.open());
@@ -67,7 +78,8 @@ TEST(RnPpdDialog, RefusedValuesStayAsTheyWere) {
 
 // Each orientation is a full copy of the part at every placement: RN is bounded by the largest part too.
 TEST(RnPpdDialog, RnIsBoundedByTheCopiesOfTheLargestPart) {
-    std::string job = "BoardLength: 6000\nBoardWidth: 4000\nThickness   : 10\nPart\nName\nround\nPartNumOfSameType\n1\nOutLoop\n";
+    std::string job =
+        "BoardLength: 6000\nBoardWidth: 4000\nThickness   : 10\nPart\nName\nround\nPartNumOfSameType\n1\nOutLoop\n";
     const int vertices = 25'000;
     for (int i = 0; i < vertices; ++i)
         job += std::to_string(100 * std::cos(i * 2 * M_PI / vertices)) + "," +

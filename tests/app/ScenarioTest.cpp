@@ -111,7 +111,8 @@ TEST(Scenario, OpenSelectAllPackTimedAndReport) {
     const int redraws = window.platform.redraws;
     window.type("e");
     ASSERT_EQ(window.platform.messages.size(), 2u);
-    EXPECT_EQ(window.platform.messages[1], (std::pair<std::string, std::string>{kNoticeCaption, "排样长度为:50.00 ,排样效率4.90%"}));
+    EXPECT_EQ(window.platform.messages[1],
+              (std::pair<std::string, std::string>{kNoticeCaption, "排样长度为:50.00 ,排样效率4.90%"}));
     EXPECT_EQ(testing::readFile((cwd.path() / "Report.txt").string()),
               "Packed length:50\nPacking density:4.9%\nArea of all parts:9800\n");
     EXPECT_FALSE(window.part(0).selected);  // the report replaced the selection: no conflicts

@@ -46,11 +46,12 @@ TEST(DxfNonsense, DrawingsAreRefusedOrReadWithoutHarm) {
          refusal.c_str(), 58},
         {"-inf arc radius", kRectangle + "  0\nARC\n 10\n50\n 20\n25\n 40\n-inf\n 50\n0\n 51\n90\n" + kEnd, 1,
          refusal.c_str(), 56},
-        {"nan thickness", kRectangle + "  0\nTEXT\n 10\n1\n 20\n1\n 40\n2\n  1\nthick=nan\n" + kEnd, 1,
-         refusal.c_str(), 50},
+        {"nan thickness", kRectangle + "  0\nTEXT\n 10\n1\n 20\n1\n 40\n2\n  1\nthick=nan\n" + kEnd, 1, refusal.c_str(),
+         50},
         // Normalising these angles one turn at a time would take for ever or never end.
-        {"arc angle far out", kRectangle + "  0\nARC\n 10\n50\n 20\n25\n 40\n5\n 50\n1.1040985987026288e+241\n 51\n0\n" + kEnd,
-         1, refusal.c_str(), 50},
+        {"arc angle far out",
+         kRectangle + "  0\nARC\n 10\n50\n 20\n25\n 40\n5\n 50\n1.1040985987026288e+241\n 51\n0\n" + kEnd, 1,
+         refusal.c_str(), 50},
         {"arc angles a turn too fine apart",
          kRectangle + "  0\nARC\n 10\n50\n 20\n25\n 40\n5\n 50\n1e19\n 51\n9.999999999999999e18\n" + kEnd, 1,
          refusal.c_str(), 50},
@@ -66,13 +67,13 @@ TEST(DxfNonsense, DrawingsAreRefusedOrReadWithoutHarm) {
         {"zero-length segments on an outline", kRectangle + repeated(line(0, 0, 0, 0), 10000) + kEnd, -1, "", 0},
     };
     TemporaryFolder folder;
-    const std::string goodList = folder.write(
-        "good.txt", "BoardLength: 600\nBoardWidth: 400\nThickness   : 10\n" +
-                        folder.write("good.dxf", kRectangle + kEnd) + "\n#FileEnd\n");
+    const std::string goodList =
+        folder.write("good.txt", "BoardLength: 600\nBoardWidth: 400\nThickness   : 10\n" +
+                                     folder.write("good.dxf", kRectangle + kEnd) + "\n#FileEnd\n");
     for (const Case& c : cases) {
         const std::string drawing = folder.write("part.dxf", c.drawing);
-        const std::string list = folder.write("list.txt", "BoardLength: 600\nBoardWidth: 400\nThickness   : 10\n" +
-                                                              drawing + "\n#FileEnd\n");
+        const std::string list = folder.write(
+            "list.txt", "BoardLength: 600\nBoardWidth: 400\nThickness   : 10\n" + drawing + "\n#FileEnd\n");
         const testing::ToolRun run = testing::runBatchTool(folder.path(), {list, "--list", "--json"});
         if (c.status >= 0) {
             EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.err;

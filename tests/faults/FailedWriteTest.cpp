@@ -10,8 +10,8 @@
 namespace orvanest {
 namespace {
 
-using testing::BrokenFolder;
 using testing::Breakage;
+using testing::BrokenFolder;
 
 const std::string kOldContent = "the previous file, which must survive\n";
 
@@ -79,7 +79,9 @@ TEST_P(FailedWrite, TheWritersReportTheFileAndKeepWhatWasThere) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Breakages, FailedWrite, ::testing::Values(Breakage::ReadOnly, Breakage::Full),
-                         [](const ::testing::TestParamInfo<Breakage>& row) { return testing::breakageName(row.param); });
+                         [](const ::testing::TestParamInfo<Breakage>& row) {
+                             return testing::breakageName(row.param);
+                         });
 
 }  // namespace
 }  // namespace orvanest

@@ -77,8 +77,7 @@ void SmallFileSystem::fill() const {
     std::FILE* filler = std::fopen((path_ / "filler").c_str(), "wb");
     if (!filler) return;
     const std::string block(4096, 'x');
-    while (std::fwrite(block.data(), 1, block.size(), filler) == block.size() && std::fflush(filler) == 0) {
-    }
+    while (std::fwrite(block.data(), 1, block.size(), filler) == block.size() && std::fflush(filler) == 0) {}
     std::fclose(filler);
 }
 
@@ -108,14 +107,16 @@ BrokenFolder::BrokenFolder(Breakage breakage, const std::vector<std::pair<std::s
         path_ = plain_.path();
         writeFiles(path_, files);
         std::filesystem::permissions(path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                                std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+                                                std::filesystem::perms::group_read |
+                                                std::filesystem::perms::others_read);
         if (!folderStaysWritable(path_)) {
             ready_ = true;
             return;
         }
         // Permissions do not stop this process: a read-only mount does.
         if (!tmpfs_.mounted()) {
-            reason_ = "the folder stays writable without its write permission (running as root), and " + tmpfs_.reason();
+            reason_ =
+                "the folder stays writable without its write permission (running as root), and " + tmpfs_.reason();
             return;
         }
         path_ = tmpfs_.path();
@@ -143,7 +144,8 @@ std::string breakageName(Breakage breakage) { return breakage == Breakage::ReadO
 
 std::vector<std::string> fileNames(const std::filesystem::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

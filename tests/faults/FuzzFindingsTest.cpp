@@ -18,7 +18,8 @@ TEST(FuzzFindings, EveryKeptInputEndsNormally) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         const bool partList = name.rfind("list-", 0) == 0;
-        std::vector<std::string> args = {entry.path().string(), "--json", "--report", (work.path() / "Report.txt").string()};
+        std::vector<std::string> args = {entry.path().string(), "--json", "--report",
+                                         (work.path() / "Report.txt").string()};
         if (partList) args.push_back("--list");
         const testing::ToolRun run = testing::runBatchTool(work.path(), args);
         EXPECT_TRUE(run.status == 0 || run.status == 1) << name << ": status " << run.status << "\n" << run.err;

@@ -48,7 +48,8 @@ TEST(Limits, JobsBeyondThePartAndVertexLimitsAreRefusedAtTheirBlock) {
         const std::string path = folder.write("big.txt", c.content);
         const testing::ToolRun run = testing::runBatchTool(folder.path(), {path, "--method", "none", "--json"});
         EXPECT_EQ(run.status, 1) << c.name;
-        const std::string expected = "零件数据文件读取失败! (" + path + ":" + std::to_string(c.line) + ": " + c.reason + ")";
+        const std::string expected =
+            "零件数据文件读取失败! (" + path + ":" + std::to_string(c.line) + ": " + c.reason + ")";
         EXPECT_NE(run.err.find(expected), std::string::npos) << c.name << "\n" << run.err;
         EXPECT_EQ(run.out.rfind("{\"messages\":[[\"Warning!\",", 0), 0u) << run.out;  // no layout was made
     }
@@ -68,7 +69,8 @@ TEST(Limits, FilesOverTheSizeOrLineLimitAreNotRead) {
     for (const Case& c : {Case{huge, "larger than 512 MiB"}, Case{lines, "more than 40000000 lines"}}) {
         RecordingPlatform platform;
         EXPECT_FALSE(loadLayout(c.path, kLoadPartData, platform));
-        EXPECT_EQ(platform.texts(), std::vector<std::string>{"零件数据文件读取失败! (" + c.path + ": " + c.reason + ")"});
+        EXPECT_EQ(platform.texts(),
+                  std::vector<std::string>{"零件数据文件读取失败! (" + c.path + ": " + c.reason + ")"});
     }
 }
 

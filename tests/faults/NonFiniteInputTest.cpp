@@ -34,9 +34,9 @@ TEST(NonFiniteInput, PartDataNumbersAreRefusedWithTheirLine) {
         int line;
     };
     const Position positions[] = {
-        {"board length", &JobNumbers::length, 1}, {"board width", &JobNumbers::width, 2},
+        {"board length", &JobNumbers::length, 1},      {"board width", &JobNumbers::width, 2},
         {"third header value", &JobNumbers::third, 3}, {"outer x", &JobNumbers::outerX, 10},
-        {"outer y", &JobNumbers::outerY, 10}, {"hole x", &JobNumbers::holeX, 16},
+        {"outer y", &JobNumbers::outerY, 10},          {"hole x", &JobNumbers::holeX, 16},
     };
     const char* values[] = {"nan", "-inf", "inf", "Infinity", "1e999", "-1e999", "NAN(1)"};
 
@@ -53,7 +53,8 @@ TEST(NonFiniteInput, PartDataNumbersAreRefusedWithTheirLine) {
             const testing::ToolRun run = testing::runBatchTool(folder.path(), {badPath, "--method", "none"});
             EXPECT_EQ(run.status, 1) << row;
             EXPECT_NE(run.err.find("Warning!: 零件数据文件读取失败! (" + where + ": "), std::string::npos)
-                << row << "\n" << run.err;
+                << row << "\n"
+                << run.err;
 
             RecordingPlatform platform;
             CommandLayer window(platform);
@@ -69,7 +70,8 @@ TEST(NonFiniteInput, PartDataNumbersAreRefusedWithTheirLine) {
         }
     }
     // The same job with finite numbers loads: the refusals above come from the values alone.
-    const testing::ToolRun good = testing::runBatchTool(folder.path(), {folder.write("ok.txt", jobText({})), "--method", "none"});
+    const testing::ToolRun good =
+        testing::runBatchTool(folder.path(), {folder.write("ok.txt", jobText({})), "--method", "none"});
     EXPECT_EQ(good.status, 0) << good.err;
 }
 
@@ -83,9 +85,10 @@ TEST(NonFiniteInput, CopyCountsAreReadAsIntegers) {
     TemporaryFolder folder;
     for (const Case& c : {Case{"1e999", 1}, Case{"nan", 0}, Case{"inf", 0}, Case{"-99999999999999999999", 0},
                           Case{"99999999999999999999", -1}, Case{"1000001", -1}}) {
-        const std::string content = "BoardLength: 6000\nBoardWidth: 4000\nThickness   : 10\nPart\nName\nq\n"
-                                    "PartNumOfSameType\n" + std::string(c.count) +
-                                    "\nOutLoop\n0,0\n1,0\n1,1\nEndOutLoop\nEndPart\n";
+        const std::string content =
+            "BoardLength: 6000\nBoardWidth: 4000\nThickness   : 10\nPart\nName\nq\n"
+            "PartNumOfSameType\n" +
+            std::string(c.count) + "\nOutLoop\n0,0\n1,0\n1,1\nEndOutLoop\nEndPart\n";
         RecordingPlatform platform;
         const std::string path = folder.write("count.txt", content);
         const std::optional<Layout> layout = loadLayout(path, kLoadPartData, platform);

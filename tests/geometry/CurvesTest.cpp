@@ -10,7 +10,7 @@ TEST(ArcSet, AddsWholeTurnsUntilTheEndFollowsTheStart) {
         double start, end, storedEnd;
     };
     for (const Case& c : {Case{350, 10, 370}, Case{10, -400, 320}, Case{0, 360, 360}, Case{30, 30, 30},
-                         Case{7200, 0, 7200}, Case{1e9, -1e9, 1000000160}}) {
+                          Case{7200, 0, 7200}, Case{1e9, -1e9, 1000000160}}) {
         Arc arc;
         arc.set(Point(0, 0), 1, c.start, c.end);
         EXPECT_EQ(arc.endAngle, c.storedEnd) << c.start << " " << c.end;

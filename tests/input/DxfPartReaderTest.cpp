@@ -19,10 +19,13 @@ using testing::testDataPath;
 std::string num(double v) { return std::to_string(v); }
 
 std::string lineEntity(double x1, double y1, double x2, double y2) {
-    return "LINE\n  8\n0\n 10\n" + num(x1) + "\n 20\n" + num(y1) + "\n 11\n" + num(x2) + "\n 21\n" + num(y2) + "\n  0\n";
+    return "LINE\n  8\n0\n 10\n" + num(x1) + "\n 20\n" + num(y1) + "\n 11\n" + num(x2) + "\n 21\n" + num(y2) +
+           "\n  0\n";
 }
 
-std::string drawing(const std::string& entities) { return "  0\nSECTION\n  2\nENTITIES\n  0\n" + entities + "ENDSEC\n  0\nEOF\n"; }
+std::string drawing(const std::string& entities) {
+    return "  0\nSECTION\n  2\nENTITIES\n  0\n" + entities + "ENDSEC\n  0\nEOF\n";
+}
 
 struct Read {
     bool ok = false;
@@ -50,7 +53,8 @@ std::vector<std::pair<double, double>> sortedVertices(const Polygon& polygon) {
 
 // Every order of the four sides and every direction of each gives the same rectangle.
 TEST(DxfPartReader, RectangleFromLinesInAnyOrderAndDirection) {
-    const std::array<std::array<double, 4>, 4> sides{{{0, 0, 100, 0}, {100, 0, 100, 50}, {100, 50, 0, 50}, {0, 50, 0, 0}}};
+    const std::array<std::array<double, 4>, 4> sides{
+        {{0, 0, 100, 0}, {100, 0, 100, 50}, {100, 50, 0, 50}, {0, 50, 0, 0}}};
     std::array<int, 4> order{0, 1, 2, 3};
     const std::vector<std::pair<double, double>> corners{{0, 0}, {0, 50}, {100, 0}, {100, 50}};
     int cases = 0;
@@ -152,16 +156,20 @@ TEST(DxfPartReader, JoiningGaps) {
     };
     const Case cases[] = {
         {"0.005 gap joined",
-         lineEntity(0, 0, 100, 0) + lineEntity(100.005, 0, 100, 50) + lineEntity(100, 50, 0, 50) + lineEntity(0, 50, 0, 0),
+         lineEntity(0, 0, 100, 0) + lineEntity(100.005, 0, 100, 50) + lineEntity(100, 50, 0, 50) +
+             lineEntity(0, 50, 0, 0),
          nullptr},
         {"0.02 gap refused",
-         lineEntity(0, 0, 100, 0) + lineEntity(100, 0, 100, 50) + lineEntity(100, 50.02, 0, 50) + lineEntity(0, 50, 0, 0),
+         lineEntity(0, 0, 100, 0) + lineEntity(100, 0, 100, 50) + lineEntity(100, 50.02, 0, 50) +
+             lineEntity(0, 50, 0, 0),
          "读取得到的零件顶点无法构成多边形面域!"},
         {"0.005 gap at the chain's start",
-         lineEntity(0, 0.005, 100, 0) + lineEntity(100, 0, 100, 50) + lineEntity(100, 50, 0, 50) + lineEntity(0, 50, 0, 0),
+         lineEntity(0, 0.005, 100, 0) + lineEntity(100, 0, 100, 50) + lineEntity(100, 50, 0, 50) +
+             lineEntity(0, 50, 0, 0),
          "读取得到的零件顶点无法构成多边形面域!"},
-        {"a segment left over", lineEntity(0, 0, 100, 0) + lineEntity(100, 0, 100, 50) + lineEntity(100, 50, 0, 0) +
-                                    lineEntity(500, 500, 600, 600),
+        {"a segment left over",
+         lineEntity(0, 0, 100, 0) + lineEntity(100, 0, 100, 50) + lineEntity(100, 50, 0, 0) +
+             lineEntity(500, 500, 600, 600),
          "读取得到的零件顶点数目少于3!"},
     };
     for (const Case& c : cases) {
@@ -190,14 +198,16 @@ TEST(DxfPartReader, RefusedDrawings) {
         {"no entity", drawing(""), "读取得到的零件顶点数目少于3!", "no LINE, ARC or CIRCLE"},
         {"loops of area 0", drawing(lineEntity(0, 0, 10, 0) + lineEntity(10, 0, 0, 0)), "读取得到的零件顶点数目少于3!",
          "area 0"},
-        {"not a finite number", drawing(lineEntity(0, 0, 100, 0) + "LINE\n 10\nnan\n  0\n"), "零件\"", "part.dxf:20: not a finite number"},
-        {"infinite radius", drawing("CIRCLE\n 10\n0\n 20\n0\n 40\n1e999\n  0\n"), "零件\"", "part.dxf:12: not a finite number"},
+        {"not a finite number", drawing(lineEntity(0, 0, 100, 0) + "LINE\n 10\nnan\n  0\n"), "零件\"",
+         "part.dxf:20: not a finite number"},
+        {"infinite radius", drawing("CIRCLE\n 10\n0\n 20\n0\n 40\n1e999\n  0\n"), "零件\"",
+         "part.dxf:12: not a finite number"},
         {"curve of too many chords", drawing("CIRCLE\n 40\n1e9\n  0\n"), "零件\"", "more than 1000000 chords"},
-        {"too many segments",
-         drawing("CIRCLE\n 40\n700000\n  0\nCIRCLE\n 40\n700000\n  0\nCIRCLE\n 40\n700000\n  0\n"), "零件\"",
-         "part.dxf:14: more than 2000000 segments"},
+        {"too many segments", drawing("CIRCLE\n 40\n700000\n  0\nCIRCLE\n 40\n700000\n  0\nCIRCLE\n 40\n700000\n  0\n"),
+         "零件\"", "part.dxf:14: more than 2000000 segments"},
         // Without the padding no group code is known, so no entity ends and every value reads 0.
-        {"group codes without padding", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n100\n21\n0\n0\nLINE\n10\n5\n0\n",
+        {"group codes without padding",
+         "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n100\n21\n0\n0\nLINE\n10\n5\n0\n",
          "读取得到的零件顶点数目少于3!", "(0, 0) to (0, 0)"},
     };
     for (const Case& c : cases) {
@@ -210,7 +220,8 @@ TEST(DxfPartReader, RefusedDrawings) {
     }
     auto missing = readPath("/nonexistent/part.dxf");
     EXPECT_FALSE(missing->ok);
-    EXPECT_EQ(missing->platform.texts(), std::vector<std::string>{"零件\"/nonexistent/part.dxf\"读取失败! (No such file or directory)"});
+    EXPECT_EQ(missing->platform.texts(),
+              std::vector<std::string>{"零件\"/nonexistent/part.dxf\"读取失败! (No such file or directory)"});
 }
 
 // The keyword is compared with whole lines wherever it stands; a file may end inside an entity.
@@ -224,19 +235,21 @@ TEST(DxfPartReader, EntitiesFoundByWholeLines) {
     };
     const Case cases[] = {
         // A layer named TEXT in a table starts a TEXT entity there.
-        {"keyword as a table value", "  0\nTABLE\n  2\nLAYER\n  2\nTEXT\n  1\nname:fromLayer\n  0\n" + drawing(rectangle + lineEntity(0, 50, 0, 0)),
+        {"keyword as a table value",
+         "  0\nTABLE\n  2\nLAYER\n  2\nTEXT\n  1\nname:fromLayer\n  0\n" + drawing(rectangle + lineEntity(0, 50, 0, 0)),
          "fromLayer", 4},
-        {"file ends inside the last entity", "  0\n" + rectangle + "LINE\n 10\n0\n 20\n50\n 11\n0",
-         "NoName", 4},
-        {"blanks around the keyword", drawing(rectangle + " LINE\n 10\n7\n  0\nLINE \n 10\n7\n  0\n" + lineEntity(0, 50, 0, 0)),
-         "NoName", 4},
+        {"file ends inside the last entity", "  0\n" + rectangle + "LINE\n 10\n0\n 20\n50\n 11\n0", "NoName", 4},
+        {"blanks around the keyword",
+         drawing(rectangle + " LINE\n 10\n7\n  0\nLINE \n 10\n7\n  0\n" + lineEntity(0, 50, 0, 0)), "NoName", 4},
         {"last name text wins, Name: ignored",
-         drawing(rectangle + lineEntity(0, 50, 0, 0) + "TEXT\n  1\nname:first\n  0\nTEXT\n  1\nname:second\n  0\nTEXT\n  1\nName:third\n  0\n"),
+         drawing(rectangle + lineEntity(0, 50, 0, 0) +
+                 "TEXT\n  1\nname:first\n  0\nTEXT\n  1\nname:second\n  0\nTEXT\n  1\nName:third\n  0\n"),
          "second", 4},
     };
     for (const Case& c : cases) {
         auto read = readText(c.content);
-        ASSERT_TRUE(read->ok) << c.name << ": " << (read->platform.messages.empty() ? "" : read->platform.messages[0].second);
+        ASSERT_TRUE(read->ok) << c.name << ": "
+                              << (read->platform.messages.empty() ? "" : read->platform.messages[0].second);
         EXPECT_EQ(read->part.name, c.expectedName) << c.name;
         EXPECT_EQ(read->part.outer.count(), c.vertices) << c.name;
     }

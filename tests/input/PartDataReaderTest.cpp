@@ -58,9 +58,10 @@ TEST(PartDataReader, VertexSeparators) {
         const char* line;
         double x, y;
     };
-    for (const Case& c : {Case{"10,20", 10, 20}, Case{"10 20", 10, 20}, Case{"10\t20", 10, 20},
-                          Case{"10, 20", 10, 20}, Case{"10,,20", 10, 0}, Case{"", 0, 0}, Case{"1e1;-2.5e0", 10, -2.5}}) {
-        auto loaded = load(header() + block("t", "1", std::string("OutLoop\n") + c.line + "\n100,0\n100,100\nEndOutLoop\n"));
+    for (const Case& c : {Case{"10,20", 10, 20}, Case{"10 20", 10, 20}, Case{"10\t20", 10, 20}, Case{"10, 20", 10, 20},
+                          Case{"10,,20", 10, 0}, Case{"", 0, 0}, Case{"1e1;-2.5e0", 10, -2.5}}) {
+        auto loaded =
+            load(header() + block("t", "1", std::string("OutLoop\n") + c.line + "\n100,0\n100,100\nEndOutLoop\n"));
         ASSERT_TRUE(loaded->layout) << c.line;
         // Parking moved the part; undo it to read the vertex as written.
         const Part& part = loaded->layout->parts.front();
@@ -117,8 +118,9 @@ TEST(PartDataReader, ANameThatSpellsAKeywordActsAsIt) {
 }
 
 TEST(PartDataReader, CrLfAndAMissingEndAtTheEndOfTheFile) {
-    auto loaded = load("BoardLength: 6000\r\nBoardWidth: 4000\r\nThickness   : 10\r\nPart\r\nName\r\nz\r\n"
-                       "PartNumOfSameType\r\n2\r\nOutLoop\r\n0,0\r\n3,0\r\n0,3");
+    auto loaded = load(
+        "BoardLength: 6000\r\nBoardWidth: 4000\r\nThickness   : 10\r\nPart\r\nName\r\nz\r\n"
+        "PartNumOfSameType\r\n2\r\nOutLoop\r\n0,0\r\n3,0\r\n0,3");
     ASSERT_TRUE(loaded->layout);
     EXPECT_EQ(loaded->layout->parts.size(), 2u);
     EXPECT_EQ(loaded->layout->parts.front().name, "z");
@@ -175,12 +177,12 @@ TEST(NumberParsing, CLocaleLeadingNumbers) {
         bool found;
         bool finite;
     };
-    for (const Case& c : {Case{"  12.5abc", 12.5, true, true}, Case{"-3e2", -300, true, true},
-                          Case{"+.5", 0.5, true, true}, Case{"1e", 1, true, true}, Case{"abc", 0, false, true},
-                          Case{"", 0, false, true}, Case{"inf", HUGE_VAL, true, false},
-                          Case{"1e999", HUGE_VAL, true, false}, Case{"1e-999", 0, true, true},
-                          Case{"0.0000001e-400", 0, true, true}, Case{"0.001e311", 1e308, true, true},
-                          Case{"-1e309x", -HUGE_VAL, true, false}, Case{"1e+99999999999999", HUGE_VAL, true, false}}) {
+    for (const Case& c :
+         {Case{"  12.5abc", 12.5, true, true}, Case{"-3e2", -300, true, true}, Case{"+.5", 0.5, true, true},
+          Case{"1e", 1, true, true}, Case{"abc", 0, false, true}, Case{"", 0, false, true},
+          Case{"inf", HUGE_VAL, true, false}, Case{"1e999", HUGE_VAL, true, false}, Case{"1e-999", 0, true, true},
+          Case{"0.0000001e-400", 0, true, true}, Case{"0.001e311", 1e308, true, true},
+          Case{"-1e309x", -HUGE_VAL, true, false}, Case{"1e+99999999999999", HUGE_VAL, true, false}}) {
         const ParsedNumber n = parseLeadingNumber(c.text);
         EXPECT_EQ(n.found, c.found) << c.text;
         EXPECT_EQ(n.finite, c.finite) << c.text;

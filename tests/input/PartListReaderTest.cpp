@@ -42,7 +42,8 @@ TEST(PartListReader, OnePartPerPathLineUpToFileEnd) {
     TemporaryFolder folder;
     const std::string a = folder.write("a.dxf", squareDrawing(10, "A"));
     const std::string b = folder.write("b.dxf", squareDrawing(30, "B"));
-    const std::string list = folder.write("job.lst", kHeader + a + "\n" + b + "\n" + a + "\n#FileEnd and more\n" + b + "\n");
+    const std::string list =
+        folder.write("job.lst", kHeader + a + "\n" + b + "\n" + a + "\n#FileEnd and more\n" + b + "\n");
     Layout layout;
     RecordingPlatform platform;
     ASSERT_TRUE(readPartListFile(layout, list, platform));
@@ -97,14 +98,16 @@ TEST(PartListReader, FailuresAbandonTheLoad) {
         {"no #FileEnd after a line end: one more, empty, path", kHeader + a + "\n", "零件\"\"读取失败!"},
         {"empty path line", kHeader + "\n#FileEnd\n", "零件\"\"读取失败!"},
         {"missing drawing", kHeader + "nowhere.dxf\n#FileEnd\n", "零件\"nowhere.dxf\"读取失败!"},
-        {"drawing that is not a loop", kHeader + a + "\n" + open + "\n#FileEnd\n", "读取得到的零件顶点无法构成多边形面域!"},
+        {"drawing that is not a loop", kHeader + a + "\n" + open + "\n#FileEnd\n",
+         "读取得到的零件顶点无法构成多边形面域!"},
         {"zero board width", "BoardLength: 3000\nBoardWidth: 0\nThickness   : 10\n#FileEnd\n", "包围盒大小为零!"},
     };
     for (const Case& c : cases) {
         RecordingPlatform platform;
         EXPECT_FALSE(loadLayout(folder.write("job.lst", c.content), kLoadPartList, platform)) << c.name;
         ASSERT_FALSE(platform.messages.empty()) << c.name;
-        EXPECT_EQ(platform.messages.back().second.rfind(c.message, 0), 0u) << c.name << ": " << platform.messages.back().second;
+        EXPECT_EQ(platform.messages.back().second.rfind(c.message, 0), 0u)
+            << c.name << ": " << platform.messages.back().second;
     }
     RecordingPlatform platform;
     EXPECT_FALSE(loadLayout((folder.path() / "none.lst").string(), kLoadPartList, platform));

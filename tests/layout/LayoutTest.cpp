@@ -72,8 +72,7 @@ TEST(SortPartsByArea, FastSortMatchesTheStepsOnRandomTies) {
         sortPartsByArea(fast);
         sortPartsByAreaStepByStep(literal);
         ASSERT_EQ(order(fast), order(literal)) << "round " << round;
-        for (const Part& p : fast)
-            EXPECT_NE(std::find(identities.begin(), identities.end(), &p), identities.end());
+        for (const Part& p : fast) EXPECT_NE(std::find(identities.begin(), identities.end(), &p), identities.end());
     }
 }
 

@@ -43,7 +43,8 @@ TEST(PackingPoints, GridAnswersAsTheSamePointsListed) {
             for (double x : {-1.0, 0.0, 1.0, 2.5, 2.6, 1e9}) {
                 EXPECT_EQ(grid.firstSlotWithXAtLeast(x), list.firstSlotWithXAtLeast(x)) << x;
                 for (double y : {-1.0, 0.0, 1.25, 1.3, 1e9})
-                    EXPECT_EQ(grid.firstSlotNotBefore(Point(x, y)), list.firstSlotNotBefore(Point(x, y))) << x << " " << y;
+                    EXPECT_EQ(grid.firstSlotNotBefore(Point(x, y)), list.firstSlotNotBefore(Point(x, y)))
+                        << x << " " << y;
             }
             std::vector<double> seenGrid, seenList;
             grid.forEachAlive([&](const Point& p) { seenGrid.push_back(p.x * 1e6 + p.y); });

@@ -36,8 +36,9 @@ const std::string kClosing = lines({"ENDSEC", "  0", "EOF"});
 
 TEST(DxfLayout, EmptyLayoutIsTheFrameAndTheBoard) {
     Layout layout;
-    const std::string expected = kOpening + lineEntity("0", "0", "6000", "0") + lineEntity("6000", "0", "6000", "4000") +
-                                 lineEntity("6000", "4000", "0", "4000") + lineEntity("0", "4000", "0", "0") + kClosing;
+    const std::string expected = kOpening + lineEntity("0", "0", "6000", "0") +
+                                 lineEntity("6000", "0", "6000", "4000") + lineEntity("6000", "4000", "0", "4000") +
+                                 lineEntity("0", "4000", "0", "0") + kClosing;
     EXPECT_EQ(dxfLayoutText(layout), expected);
     EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 5 + 64 + 3);
 }
@@ -54,8 +55,8 @@ TEST(DxfLayout, PartIsLoopsThenTextThenPoint) {
                                  lineEntity("40", "40", "0", "40") + lineEntity("0", "40", "0", "0") +
                                  lineEntity("10", "10", "20", "10") + lineEntity("20", "10", "15", "20") +
                                  lineEntity("15", "20", "10", "10") +
-                                 lines({"TEXT", "  8", "1", " 10", "20.5", " 20", "19.25", " 30", "0", " 40", "4", "  1",
-                                        "sq", " 50", "0", "  0"}) +
+                                 lines({"TEXT", "  8", "1", " 10", "20.5", " 20", "19.25", " 30", "0", " 40", "4",
+                                        "  1", "sq", " 50", "0", "  0"}) +
                                  lines({"POINT", "  8", "0", " 10", "0", " 20", "0", " 30", "0.0", "  0"}) + kClosing;
     EXPECT_EQ(dxfPartText(part), expected);
 }
@@ -85,14 +86,15 @@ TEST(DxfLayout, ReadByEzdxf) {
     RecordingPlatform platform;
     const std::string dxf = (folder.path() / "layout.dxf").string();
     ASSERT_TRUE(writeDxfLayout(layout, dxf, platform));
-    const std::string script = folder.write("read.py",
-                                            "import sys, ezdxf\n"
-                                            "from ezdxf import recover\n"
-                                            "doc, auditor = recover.readfile(sys.argv[1])\n"
-                                            "msp = doc.modelspace()\n"
-                                            "print(len(auditor.errors), len(msp.query('LINE')), len(msp.query('TEXT')),\n"
-                                            "      len(msp.query('POINT')), sorted(t.dxf.text for t in msp.query('TEXT')))\n"
-                                            "doc2 = ezdxf.readfile(sys.argv[1])\n");
+    const std::string script =
+        folder.write("read.py",
+                     "import sys, ezdxf\n"
+                     "from ezdxf import recover\n"
+                     "doc, auditor = recover.readfile(sys.argv[1])\n"
+                     "msp = doc.modelspace()\n"
+                     "print(len(auditor.errors), len(msp.query('LINE')), len(msp.query('TEXT')),\n"
+                     "      len(msp.query('POINT')), sorted(t.dxf.text for t in msp.query('TEXT')))\n"
+                     "doc2 = ezdxf.readfile(sys.argv[1])\n");
     const std::string out = (folder.path() / "out.txt").string();
     ASSERT_EQ(std::system(("/usr/bin/python3 " + script + " " + dxf + " > " + out + " 2>&1").c_str()), 0)
         << readFile(out);
@@ -121,8 +123,9 @@ TEST(ExportParts, OneFilePerTypeNamedByCopies) {
 TEST(ExportParts, HolesOfTheCopyComeInReverseOrder) {
     TemporaryFolder folder;
     Layout layout;
-    Part part = makePart("h", {Point(0, 0), Point(100, 0), Point(100, 100), Point(0, 100)},
-                         {{Point(10, 10), Point(20, 10), Point(20, 20)}, {Point(50, 50), Point(60, 50), Point(60, 60)}});
+    Part part =
+        makePart("h", {Point(0, 0), Point(100, 0), Point(100, 100), Point(0, 100)},
+                 {{Point(10, 10), Point(20, 10), Point(20, 20)}, {Point(50, 50), Point(60, 50), Point(60, 60)}});
     layout.parts.push_back(part);  // not a copy: the holes stay in their order
     layout.addPartType("h", 0);
     RecordingPlatform platform;
@@ -185,7 +188,8 @@ TEST(DxfOutput, ReadOnlyFolderKeepsOldFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     TemporaryFolder folder;
     const std::string old = folder.write("layout.dxf", "old layout\n");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     RecordingPlatform platform;
     EXPECT_FALSE(writeDxfLayout(Layout(), old, platform));
     EXPECT_EQ(platform.messages.size(), 1u);

@@ -44,10 +44,10 @@ TEST(Report, NothingOnTheBoardGivesZeroDensity) {
 // overlapping the board are marked, as are parts in conflict on it. An earlier selection is dropped.
 TEST(Report, CountsPartsOnTheBoardAndMarksConflicts) {
     Layout layout;
-    layout.addPartFront(makeRectangle("edge", 5990 + 1e-11, 0, 10, 10));      // x max 6000 + 1e-11
-    layout.addPartFront(makeRectangle("out", 5990 + 1e-9, 100, 10, 10));      // sticks out: straddles
+    layout.addPartFront(makeRectangle("edge", 5990 + 1e-11, 0, 10, 10));  // x max 6000 + 1e-11
+    layout.addPartFront(makeRectangle("out", 5990 + 1e-9, 100, 10, 10));  // sticks out: straddles
     layout.addPartFront(makeRectangle("a", 0, 0, 100, 100));
-    layout.addPartFront(makeRectangle("b", 50, 50, 100, 100));                // overlaps a
+    layout.addPartFront(makeRectangle("b", 50, 50, 100, 100));  // overlaps a
     layout.addPartFront(makeRectangle("loose", 1000, 1000, 10, 10));
     layout.parts.front().selected = true;
     TemporaryFolder folder;

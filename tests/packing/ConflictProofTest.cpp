@@ -59,8 +59,7 @@ TEST(ConflictProof, ProvesOnlyConflictsThePlainTestFinds) {
             const ConflictHint h{vertexOfA(random), vertexOfB(random), vertexOfA(random), vertexOfB(random)};
             const ConflictProof proof = conflictProof(a, bandsA, dx, dy, b, bandsB, cache, h);
             ++proofs[static_cast<int>(proof)];
-            ASSERT_TRUE(proof == ConflictProof::kNone || !compatible)
-                << "round " << round << " hint " << hint;
+            ASSERT_TRUE(proof == ConflictProof::kNone || !compatible) << "round " << round << " hint " << hint;
         }
     }
     EXPECT_GT(proofs[static_cast<int>(ConflictProof::kVertexOfA)], 100);

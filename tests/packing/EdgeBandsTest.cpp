@@ -22,7 +22,8 @@ TEST(EdgeBands, CrossingWithoutTheDivisionAgreesWithTheDivision) {
         const double x1 = origin + scale * unit(random), y1 = origin + scale * unit(random);
         // Some edges nearly level, some nearly upright.
         const double steep = std::pow(10.0, -8.0 + 16.0 * unit(random));
-        const double x2 = x1 + scale * (unit(random) - 0.5), y2 = y1 + (x2 - x1) * steep * (unit(random) < 0.5 ? -1 : 1);
+        const double x2 = x1 + scale * (unit(random) - 0.5),
+                     y2 = y1 + (x2 - x1) * steep * (unit(random) < 0.5 ? -1 : 1);
         const EdgeLine e = EdgeLine::of(x1, y1, x2, y2);
         if (!(e.lo < e.hi)) continue;
         for (int k = 0; k < 8; ++k) {
@@ -51,15 +52,18 @@ TEST(EdgeBands, BandedCrossingsAgreeWithThePlainTest) {
         for (int i = 0; i < n; ++i) {
             const double angle = 2.0 * 3.141592653589793 * (i + 0.5 * unit(random)) / n;
             const double r = 5.0 + 10.0 * unit(random);
-            points.emplace_back(std::round(r * std::cos(angle) * 8.0) / 8.0 + 1000.0, std::round(r * std::sin(angle) * 8.0) / 8.0);
+            points.emplace_back(std::round(r * std::cos(angle) * 8.0) / 8.0 + 1000.0,
+                                std::round(r * std::sin(angle) * 8.0) / 8.0);
         }
         const Polygon loop(points);
         const EdgeBands bands(loop);
         for (int k = 0; k < 400; ++k) {
             const Point& v = loop.vertex(k % n);
             const double px = k % 3 == 0 ? v.x : loop.xmin + (loop.xmax - loop.xmin) * unit(random);
-            const double py = k % 2 == 0 ? loop.vertex((k * 7) % n).y : loop.ymin + (loop.ymax - loop.ymin) * unit(random);
-            ASSERT_EQ(bands.crossingsOdd(px, py), containsPoint(loop, Point(px, py))) << round << " " << px << " " << py;
+            const double py =
+                k % 2 == 0 ? loop.vertex((k * 7) % n).y : loop.ymin + (loop.ymax - loop.ymin) * unit(random);
+            ASSERT_EQ(bands.crossingsOdd(px, py), containsPoint(loop, Point(px, py)))
+                << round << " " << px << " " << py;
         }
     }
 }

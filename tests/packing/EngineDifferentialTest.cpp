@@ -63,8 +63,10 @@ std::unique_ptr<Pair> loadPair(const std::string& job) {
     testing::TemporaryFolder folder;
     const std::string path = folder.write("job.txt", job);
     RecordingPlatform platform;
-    auto pair = std::make_unique<Pair>(
-        Pair{std::move(*loadLayout(path, kLoadPartData, platform)), std::move(*loadLayout(path, kLoadPartData, platform)), {}, {}});
+    auto pair = std::make_unique<Pair>(Pair{std::move(*loadLayout(path, kLoadPartData, platform)),
+                                            std::move(*loadLayout(path, kLoadPartData, platform)),
+                                            {},
+                                            {}});
     pair->literal.useLiteralEngine = true;
     pair->fast.useLiteralEngine = false;
     return pair;
@@ -221,8 +223,10 @@ TEST(EngineDifferential, SearchesOnTwoThreads) {
             }
             for (Part& part : layout.parts) {
                 if (!part.selected) continue;
-                if (layout.useLiteralEngine) placePart(layout, part);
-                else run.placePart(layout, part);
+                if (layout.useLiteralEngine)
+                    placePart(layout, part);
+                else
+                    run.placePart(layout, part);
             }
         });
         expectSame(*pair, "two threads, seed " + std::to_string(seed));
@@ -239,8 +243,7 @@ TEST(EngineDifferential, StepDriverAndTraversalOnRandomJobs) {
             selectAll(layout);
             if (steps) {
                 int note = 0;
-                for (size_t guard = 0; guard < layout.parts.size() && packStep(layout, platform, note); ++guard) {
-                }
+                for (size_t guard = 0; guard < layout.parts.size() && packStep(layout, platform, note); ++guard) {}
             } else {
                 packTraversal(layout, platform);
             }

@@ -17,14 +17,10 @@ TEST(ContainsPoint, HalfOpenRuleOnTheUnitSquare) {
         Point p;
         bool inside;
     } const cases[] = {
-        {"middle", Point(0.5, 0.5), true},
-        {"right of the box", Point(2, 0.5), false},
-        {"lower edge", Point(0.5, 0), true},
-        {"upper edge", Point(0.5, 1), false},
-        {"left edge", Point(0, 0.5), true},
-        {"right edge", Point(1, 0.5), false},
-        {"lower left corner", Point(0, 0), true},
-        {"upper right corner", Point(1, 1), false},
+        {"middle", Point(0.5, 0.5), true},          {"right of the box", Point(2, 0.5), false},
+        {"lower edge", Point(0.5, 0), true},        {"upper edge", Point(0.5, 1), false},
+        {"left edge", Point(0, 0.5), true},         {"right edge", Point(1, 0.5), false},
+        {"lower left corner", Point(0, 0), true},   {"upper right corner", Point(1, 1), false},
         {"just below", Point(0.5, -1e-300), false},
     };
     for (const Case& c : cases) EXPECT_EQ(containsPoint(kUnitSquare, c.p), c.inside) << c.name;
@@ -81,11 +77,8 @@ TEST(SeparateFrom, QuickAcceptWithinOneHundredThousandth) {
         double secondX;  // left side of a unit square beside the one at (0, 0)
         bool separate;
     } const cases[] = {
-        {"shared edge", 1.0, true},
-        {"gap", 1.5, true},
-        {"overlap 1e-6", 1.0 - 1e-6, true},
-        {"overlap 1e-4", 1.0 - 1e-4, false},
-        {"same place", 0.0, false},
+        {"shared edge", 1.0, true},          {"gap", 1.5, true},         {"overlap 1e-6", 1.0 - 1e-6, true},
+        {"overlap 1e-4", 1.0 - 1e-4, false}, {"same place", 0.0, false},
     };
     for (const Case& c : cases) {
         const Part a = makeRectangle("a", 0, 0, 1, 1);
@@ -157,7 +150,7 @@ TEST(IsPlacementValid, SkipsThePartItselfByIdentity) {
     EXPECT_FALSE(fitsAsCandidate(layout, twin));
     layout.parts.back().moveBy(200, 0);
     EXPECT_TRUE(isPlacementValid(layout, first));
-    EXPECT_FALSE(fitsAsCandidate(layout, twin));    // a copy meets the member it was copied from
+    EXPECT_FALSE(fitsAsCandidate(layout, twin));  // a copy meets the member it was copied from
     first.moveBy(5950, 0);
     EXPECT_FALSE(isPlacementValid(layout, first));  // overhangs the board
 }
@@ -166,8 +159,7 @@ TEST(CheckPlacedConflicts, MarksBothPartsOfAnOverlap) {
     Layout empty;
     EXPECT_TRUE(checkPlacedConflicts(empty));
     Layout layout = layoutWith({makeRectangle("a", 0, 0, 100, 100), makeRectangle("b", 50, 50, 100, 100),
-                                makeRectangle("c", 500, 0, 100, 100),
-                                makeRectangle("off", 5950, 0, 100, 100)});
+                                makeRectangle("c", 500, 0, 100, 100), makeRectangle("off", 5950, 0, 100, 100)});
     EXPECT_FALSE(checkPlacedConflicts(layout));
     std::vector<bool> marks;
     for (const Part& part : layout.parts) marks.push_back(part.selected);

@@ -262,7 +262,9 @@ TEST_P(PackTimed, UnwritableTimingFileIsReportedAndTheRunStillPacks) {
     EXPECT_EQ(platform.messages[0].first, kNoticeCaption);
     EXPECT_EQ(platform.messages[1].first, kWarningCaption);
     // The message names the file and the reason.
-    EXPECT_EQ(platform.messages[1].second.rfind(std::string("记录排样计算时间的文件输出失败! (") + kTimingFileName + ": ", 0), 0u);
+    EXPECT_EQ(
+        platform.messages[1].second.rfind(std::string("记录排样计算时间的文件输出失败! (") + kTimingFileName + ": ", 0),
+        0u);
 }
 
 TEST_P(PackTimed, TooFinePpdPlacesNothing) {

@@ -57,7 +57,8 @@ TEST(PackRemainingRects, CutsTheBoardAndFillsTheSmallestRectangleFirst) {
     EXPECT_FALSE(a.selected);
     EXPECT_FALSE(b.selected);
     // After a alone the list was 1000 x 3500 at (0, 500), then 5000 x 4000 at (1000, 0). b cut the first.
-    EXPECT_EQ(freeRects(layout), (std::vector<Free>{{800, 500, 0, 3500}, {200, 3500, 800, 500}, {5000, 4000, 1000, 0}}));
+    EXPECT_EQ(freeRects(layout),
+              (std::vector<Free>{{800, 500, 0, 3500}, {200, 3500, 800, 500}, {5000, 4000, 1000, 0}}));
 }
 
 TEST(PackRemainingRects, SmallerRectangleWinsEvenWhenOnlyTurned) {

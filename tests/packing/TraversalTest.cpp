@@ -34,7 +34,8 @@ Layout PackTraversal::selectedParts(const std::vector<Part>& parts, double ppd) 
 }
 
 TEST_P(PackTraversal, SecondSquareGoesToTheNextRowOfTheFirstColumn) {
-    Layout layout = selectedParts({makeRectangle("a", 6000, -100, 100, 100), makeRectangle("b", 6000, -100, 100, 100)}, 100);
+    Layout layout =
+        selectedParts({makeRectangle("a", 6000, -100, 100, 100), makeRectangle("b", 6000, -100, 100, 100)}, 100);
     RecordingPlatform platform;
     packTraversal(layout, platform);
     EXPECT_TRUE(platform.messages.empty());
@@ -50,9 +51,10 @@ TEST_P(PackTraversal, SecondSquareGoesToTheNextRowOfTheFirstColumn) {
 
 TEST_P(PackTraversal, PartsThatFitNowhereStayAndAreReportedOnce) {
     // Too large, and one that would fit only turned: no rotation is tried.
-    Layout layout = selectedParts({makeRectangle("huge", 7000, 0, 7000, 100), makeRectangle("tall", 7000, 200, 100, 5000),
-                                   makeRectangle("small", 7000, 6000, 100, 100)},
-                                  100);
+    Layout layout =
+        selectedParts({makeRectangle("huge", 7000, 0, 7000, 100), makeRectangle("tall", 7000, 200, 100, 5000),
+                       makeRectangle("small", 7000, 6000, 100, 100)},
+                      100);
     RecordingPlatform platform;
     packTraversal(layout, platform);
     EXPECT_EQ(platform.texts(), std::vector<std::string>{kTraversalFailed});
@@ -71,9 +73,15 @@ TEST_P(PackTraversal, RefusedSettingsDoNothing) {
         std::vector<std::string> messages;
     } const cases[] = {
         {"nothing selected", 6000, 100, false, {}},
-        {"PPD zero", 6000, 0, true,
+        {"PPD zero",
+         6000,
+         0,
+         true,
          {"PPD=0 does not advance the traversal; give a PPD greater than 0 in Renew_RN_PPD."}},
-        {"PPD negative", 6000, -1, true,
+        {"PPD negative",
+         6000,
+         -1,
+         true,
          {"PPD=-1 does not advance the traversal; give a PPD greater than 0 in Renew_RN_PPD."}},
         {"grid too large", 6000, 0.1, true, {ppdTooSmallMessage(6000, 4000, 0.1)}},
         {"negative board", -6000, 100, true, {kTraversalFailed}},

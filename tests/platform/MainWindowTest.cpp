@@ -115,7 +115,8 @@ std::vector<PixelPoint> innerPackingPoints(const Layout& layout, const Viewport&
     std::vector<PixelPoint> result;
     layout.packingPoints.forEachAlive([&](const Point& p) {
         const PixelPoint px = view.toPixel(p);
-        if (px.x > low.x + 1 && px.x < high.x - 1 && px.y < low.y - 1 && px.y > high.y + 1 && image.rect().contains(px.x, px.y))
+        if (px.x > low.x + 1 && px.x < high.x - 1 && px.y < low.y - 1 && px.y > high.y + 1 &&
+            image.rect().contains(px.x, px.y))
             result.push_back(px);
     });
     return result;
@@ -132,9 +133,9 @@ private slots:
         QVERIFY(h.window.windowTitle().startsWith("零件排样系统  "));
         QVERIFY(h.window.windowTitle().endsWith("2011.10.5"));
         const std::pair<int, const char*> items[] = {
-            {kCommandOpenPartData, "OpenLibIn&Txt"},     {kCommandOpenPartList, "OpenPartList(*.txt)"},
-            {kCommandWriteDxfLayout, "LayoutIn&Dxf"},    {kCommandExportParts, "ExportParts(*.dxf)"},
-            {kCommandRenewRnPpd, "&Renew_RN_PPD"},       {kCommandIdSequence, "SortByIDSequenceForPacking"},
+            {kCommandOpenPartData, "OpenLibIn&Txt"},        {kCommandOpenPartList, "OpenPartList(*.txt)"},
+            {kCommandWriteDxfLayout, "LayoutIn&Dxf"},       {kCommandExportParts, "ExportParts(*.dxf)"},
+            {kCommandRenewRnPpd, "&Renew_RN_PPD"},          {kCommandIdSequence, "SortByIDSequenceForPacking"},
             {kCommandBlackBackground, "&Black Background"}, {kCommandWhiteBackground, "&White Background"},
             {kCommandShowPackingPoints, "PPT_Visible"},
         };
@@ -370,7 +371,8 @@ private slots:
         QTest::addColumn<bool>("partList");
         QTest::newRow("nothing") << QStringList{"orvanest"} << true << QString() << false;
         QTest::newRow("a job") << QStringList{"orvanest", "job.txt"} << true << QString("job.txt") << false;
-        QTest::newRow("a part list") << QStringList{"orvanest", "--list", "parts.txt"} << true << QString("parts.txt") << true;
+        QTest::newRow("a part list") << QStringList{"orvanest", "--list", "parts.txt"} << true << QString("parts.txt")
+                                     << true;
         QTest::newRow("--list without a file") << QStringList{"orvanest", "--list"} << false << QString() << false;
         QTest::newRow("two files") << QStringList{"orvanest", "a.txt", "b.txt"} << false << QString() << false;
         QTest::newRow("unknown option") << QStringList{"orvanest", "--fast", "a.txt"} << false << QString() << false;

@@ -86,14 +86,16 @@ private slots:
 
         const QImage wide = drawn([](Canvas& canvas) {
             canvas.drawLine({-2'000'000'000, 8}, {2'000'000'000, 8}, Pen{kRed, 2, LineStyle::Solid});
-            canvas.drawLine({5, -2'000'000'000}, {5, -1'000'000'000}, Pen{kRed, 2, LineStyle::Solid});  // off the surface
+            canvas.drawLine({5, -2'000'000'000}, {5, -1'000'000'000},
+                            Pen{kRed, 2, LineStyle::Solid});  // off the surface
         });
         QCOMPARE(count(wide, kRed), 2 * 24);
     }
 
     void wideLineIsTwoPixelsThick() {
-        const QImage image = drawn(
-            [](Canvas& canvas) { canvas.drawLine({2, 8}, {12, 8}, Pen{kRed, 2, LineStyle::Solid}); });
+        const QImage image = drawn([](Canvas& canvas) {
+            canvas.drawLine({2, 8}, {12, 8}, Pen{kRed, 2, LineStyle::Solid});
+        });
         QCOMPARE(count(image, kRed), 20);
     }
 

@@ -118,7 +118,8 @@ private slots:
     void testsAnswerMessagesAndChoosersThemselves() {
         QtPlatform platform(nullptr);
         std::vector<std::string> captions;
-        platform.answerMessagesWith([&](const std::string& caption, const std::string&) { captions.push_back(caption); });
+        platform.answerMessagesWith(
+            [&](const std::string& caption, const std::string&) { captions.push_back(caption); });
         platform.answerChoosersWith([](const FileChooser& chooser, std::string& path) {
             path = "/jobs/a." + chooser.defaultExtension;
             return true;

@@ -67,7 +67,8 @@ std::string randomJob(std::uint32_t seed, const RandomJobShape& shape) {
         }
         const int copies = integer(1, shape.maxCopies);
         totalArea += copies * (loopArea(outer) - (hole.empty() ? 0 : loopArea(hole)));
-        blocks += "Part\nName\nT" + std::to_string(t) + "\nPartNumOfSameType\n" + std::to_string(copies) + "\nOutLoop\n";
+        blocks +=
+            "Part\nName\nT" + std::to_string(t) + "\nPartNumOfSameType\n" + std::to_string(copies) + "\nOutLoop\n";
         for (const Vertex& v : outer) blocks += formatVertex(v);
         blocks += "EndOutLoop\n";
         if (!hole.empty()) {
@@ -79,7 +80,8 @@ std::string randomJob(std::uint32_t seed, const RandomJobShape& shape) {
     }
     const double length = std::ceil(shape.boardLengthFactor * totalArea / shape.boardWidth) + 60;
     char header[160];
-    std::snprintf(header, sizeof header, "BoardLength: %.0f\nBoardWidth: %g\nThickness   : 10\n", length, shape.boardWidth);
+    std::snprintf(header, sizeof header, "BoardLength: %.0f\nBoardWidth: %g\nThickness   : 10\n", length,
+                  shape.boardWidth);
     return header + blocks;
 }
 

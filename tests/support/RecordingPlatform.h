@@ -39,8 +39,8 @@ public:
     std::vector<Tone> tones;
     std::vector<FileChooser> choosersShown;
     std::deque<std::optional<std::string>> chooserAnswers;  // nullopt: the user cancels
-    std::vector<std::pair<int, int>> progress;  // (done, total) per report
-    int cancelAfter = -1;                        // the user cancels once this many parts are done
+    std::vector<std::pair<int, int>> progress;              // (done, total) per report
+    int cancelAfter = -1;                                   // the user cancels once this many parts are done
     int systemSounds = 0;
     int memoryReleases = 0;  // after each packing-point run
     int redraws = 0;

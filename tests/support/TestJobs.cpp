@@ -9,7 +9,8 @@ namespace orvanest::testing {
 
 TemporaryFolder::TemporaryFolder() {
     std::random_device device;
-    path_ = std::filesystem::temp_directory_path() / ("orvanest-test-" + std::to_string(device()) + std::to_string(device()));
+    path_ = std::filesystem::temp_directory_path() /
+            ("orvanest-test-" + std::to_string(device()) + std::to_string(device()));
     std::filesystem::create_directories(path_);
 }
 

@@ -33,9 +33,8 @@ TEST(Drawing, APartsLoopsTakeThePenOfItsSelection) {
         drawPart(part, unitView(), canvas);
         const Pen& pen = selected ? kSelectedPartPen : kPartPen;
         const std::vector<RecordingCanvas::Line> expected = {
-            {{0, 100}, {40, 100}, pen}, {{40, 100}, {40, 70}, pen}, {{40, 70}, {0, 70}, pen},
-            {{0, 70}, {0, 100}, pen},   {{10, 90}, {20, 90}, pen},  {{20, 90}, {20, 80}, pen},
-            {{20, 80}, {10, 90}, pen}};
+            {{0, 100}, {40, 100}, pen}, {{40, 100}, {40, 70}, pen}, {{40, 70}, {0, 70}, pen}, {{0, 70}, {0, 100}, pen},
+            {{10, 90}, {20, 90}, pen},  {{20, 90}, {20, 80}, pen},  {{20, 80}, {10, 90}, pen}};
         EXPECT_EQ(canvas.lines, expected) << "selected " << selected;
     }
     EXPECT_EQ(kSelectedPartPen, (Pen{kRed, 2, LineStyle::Solid}));

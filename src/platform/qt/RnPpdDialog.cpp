@@ -71,8 +71,7 @@ RnPpdDialog::RnPpdDialog(CommandLayer& commands, QWidget* parent)
     ppdEdit_->setText(QString::fromStdString(model_.initialPpdText()));
 
     connect(renewRn, &QPushButton::clicked, this, [this] { model_.pressRenewRn(rnEdit_->text().toStdString()); });
-    connect(renewPpd, &QPushButton::clicked, this,
-            [this] { model_.pressRenewPpd(ppdEdit_->text().toStdString()); });
+    connect(renewPpd, &QPushButton::clicked, this, [this] { model_.pressRenewPpd(ppdEdit_->text().toStdString()); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

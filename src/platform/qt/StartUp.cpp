@@ -43,8 +43,8 @@ std::optional<StartUpOptions> parseStartUpOptions(const QStringList& arguments, 
     parser.setApplicationDescription("Nests flat parts on a rectangular board.");
     parser.addHelpOption();
     const QCommandLineOption list("list", "FILE is a part list file naming one DXF file per part.");
-    const QCommandLineOption screenshot("screenshot", "Save a picture of the screen to PATH shortly after start-up, then end.",
-                                        "PATH");
+    const QCommandLineOption screenshot(
+        "screenshot", "Save a picture of the screen to PATH shortly after start-up, then end.", "PATH");
     parser.addOption(list);
     parser.addOption(screenshot);
     parser.addPositionalArgument("FILE", "A part data text file to open at start-up.", "[FILE]");
@@ -77,9 +77,8 @@ void startUp(MainWindow& window, const StartUpOptions& options) {
                                    options.partList ? kLoadPartList : kLoadPartData);
     }
     if (!options.screenshotPath.isEmpty()) {
-        QTimer::singleShot(kScreenshotDelayMs, &window, [&window, path = options.screenshotPath] {
-            takeScreenshot(window, path);
-        });
+        QTimer::singleShot(kScreenshotDelayMs, &window,
+                           [&window, path = options.screenshotPath] { takeScreenshot(window, path); });
     }
 }
 
